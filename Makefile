@@ -1,0 +1,45 @@
+# Thin wrapper over CMake + Ninja. The two commands a user needs are `make run` and
+# `make test`; both install missing Debian packages first (scripts/install-deps.sh).
+
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+BUILD_REL  ?= build-release
+OUT        ?= out
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: all deps configure build test test-asan bench run clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja: CMakeLists.txt | deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(BUILD_ASAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DSPCTM_SANITIZE=ON
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD_REL) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DSPCTM_BUILD_TESTS=OFF -DSPCTM_BUILD_BENCH=ON
+	cmake --build $(BUILD_REL) -j $(JOBS)
+	@set -e; for b in $(BUILD_REL)/bin/bench_*; do echo "== $$b"; "$$b"; done
+
+run: build
+	@mkdir -p $(OUT)
+	$(BUILD)/bin/platform-demo $(OUT)/platform-demo.png
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_REL)

@@ -1,0 +1,55 @@
+# Project-wide build helpers: warning flags for our own code, sanitizers, test and
+# benchmark executables. Third-party headers are included as system headers, so the
+# strict warnings apply to our sources only.
+
+include_guard(GLOBAL)
+
+if(SPCTM_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Warnings as errors for a target of ours.
+function(spctm_strict target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Werror -Wshadow -Wconversion -Wsign-conversion -Wnon-virtual-dtor
+    -Wno-error=deprecated-declarations)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# One of our shared libraries: spctm_library(<name> SOURCES ... [LIBS ...]).
+function(spctm_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PRIVATE_LIBS" ${ARGN})
+  add_library(${name} SHARED ${ARG_SOURCES})
+  spctm_strict(${name})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+endfunction()
+
+# Where tests write the images they produce for a person to look at.
+set(SPCTM_TEST_OUTPUT_DIR ${CMAKE_BINARY_DIR}/test-output)
+file(MAKE_DIRECTORY ${SPCTM_TEST_OUTPUT_DIR})
+
+# One GoogleTest executable: spctm_test(<name> SOURCES ... LIBS ...).
+function(spctm_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(GTest REQUIRED)
+  add_executable(${name} ${ARG_SOURCES})
+  spctm_strict(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    SPCTM_TEST_OUTPUT_DIR="${SPCTM_TEST_OUTPUT_DIR}"
+    SPCTM_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  include(GoogleTest)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "SPCTM_TEST_OUTPUT_DIR=${SPCTM_TEST_OUTPUT_DIR}")
+endfunction()
+
+# One Google Benchmark executable: spctm_bench(<name> SOURCES ... LIBS ...).
+function(spctm_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${ARG_SOURCES})
+  spctm_strict(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
+  set_property(GLOBAL APPEND PROPERTY SPCTM_BENCHMARKS ${name})
+endfunction()
