@@ -1,0 +1,79 @@
+#include "host/render/BilinearScale.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace hostrender {
+namespace {
+
+// Where one destination column (or row) samples the source: the two neighbouring source
+// indices and the fixed-point weight of the second.
+struct Tap {
+  int first;
+  int second;
+  std::uint32_t weight;
+};
+
+std::vector<Tap> taps(int sourceSize, int destSize, int from, int to, int weightBits) {
+  const double unit = static_cast<double>(1u << weightBits);
+  const double ratio = static_cast<double>(sourceSize) / destSize;
+  std::vector<Tap> out;
+  out.reserve(static_cast<std::size_t>(to - from));
+  for (int d = from; d < to; ++d) {
+    const double s = std::clamp((d + 0.5) * ratio - 0.5, 0.0, static_cast<double>(sourceSize - 1));
+    int first = static_cast<int>(s);
+    auto weight = static_cast<std::uint32_t>(std::lround((s - first) * unit));
+    if (weight == (1u << weightBits)) {  // rounded up onto the next pixel
+      ++first;
+      weight = 0;
+    }
+    out.push_back({first, std::min(first + 1, sourceSize - 1), weight});
+  }
+  return out;
+}
+
+}  // namespace
+
+bool scaleBilinear(const PixelSource& source, int dstWidth, int dstHeight, const CRect& part,
+                   std::uint32_t* out, std::ptrdiff_t outStride, int weightBits) {
+  if (!source.pixels || source.width < 1 || source.height < 1 || source.stride < source.width ||
+      dstWidth < 1 || dstHeight < 1 || !out || part.IsRectEmpty() || part.left < 0 ||
+      part.top < 0 || part.right > dstWidth || part.bottom > dstHeight ||
+      outStride < part.Width() || weightBits < 1 || weightBits > kMaxWeightBits) {
+    return false;
+  }
+  const std::vector<Tap> columns = taps(source.width, dstWidth, part.left, part.right, weightBits);
+  const std::vector<Tap> rows = taps(source.height, dstHeight, part.top, part.bottom, weightBits);
+  const std::uint32_t unit = 1u << weightBits;
+  const int shift = 2 * weightBits;
+  const std::uint32_t half = 1u << (shift - 1);
+  const auto storedRow = [&source](int imageRow) {
+    const int stored = source.bottomUp ? source.height - 1 - imageRow : imageRow;
+    return source.pixels + stored * source.stride;
+  };
+
+  std::uint32_t* outRow = out;
+  for (const Tap& row : rows) {
+    const std::uint32_t* upper = storedRow(row.first);
+    const std::uint32_t* lower = storedRow(row.second);
+    const std::uint32_t wy = row.weight, vy = unit - wy;
+    std::uint32_t* dst = outRow;
+    for (const Tap& col : columns) {
+      const std::uint32_t a = upper[col.first], b = upper[col.second];
+      const std::uint32_t c = lower[col.first], d = lower[col.second];
+      const std::uint32_t wx = col.weight, vx = unit - wx;
+      std::uint32_t pixel = 0;
+      for (int byte = 0; byte < 32; byte += 8) {
+        const std::uint32_t top = ((a >> byte) & 0xFF) * vx + ((b >> byte) & 0xFF) * wx;
+        const std::uint32_t bottom = ((c >> byte) & 0xFF) * vx + ((d >> byte) & 0xFF) * wx;
+        pixel |= ((top * vy + bottom * wy + half) >> shift) << byte;
+      }
+      *dst++ = pixel;
+    }
+    outRow += outStride;
+  }
+  return true;
+}
+
+}  // namespace hostrender
