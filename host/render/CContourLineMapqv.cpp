@@ -1,0 +1,184 @@
+#include "host/render/CContourLineMapqv.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// Cell edges, by the corners they join: 0 (i, j)-(i+1, j), 1 (i+1, j)-(i+1, j+1),
+// 2 (i, j+1)-(i+1, j+1), 3 (i, j)-(i, j+1). Corner bits: 1 (i, j), 2 (i+1, j),
+// 4 (i+1, j+1), 8 (i, j+1), set when the corner is at or above the level.
+struct EdgePair {
+  std::int8_t a, b;
+};
+struct CellCase {
+  std::int8_t count;
+  std::array<EdgePair, 2> pairs;
+};
+
+// Segments of every corner case. The two saddles (5 and 10) list their pairs for a centre
+// below the level; a centre at or above it joins the two upper corners instead.
+constexpr std::array<CellCase, 16> kCases{{
+    {0, {}},                    // 0: all below
+    {1, {{{3, 0}}}},            // 1
+    {1, {{{0, 1}}}},            // 2
+    {1, {{{3, 1}}}},            // 3
+    {1, {{{1, 2}}}},            // 4
+    {2, {{{3, 0}, {1, 2}}}},    // 5: saddle, upper corners (i, j) and (i+1, j+1)
+    {1, {{{0, 2}}}},            // 6
+    {1, {{{3, 2}}}},            // 7
+    {1, {{{2, 3}}}},            // 8
+    {1, {{{0, 2}}}},            // 9
+    {2, {{{0, 1}, {2, 3}}}},    // 10: saddle, upper corners (i+1, j) and (i, j+1)
+    {1, {{{1, 2}}}},            // 11
+    {1, {{{1, 3}}}},            // 12
+    {1, {{{0, 1}}}},            // 13
+    {1, {{{3, 0}}}},            // 14
+    {0, {}},                    // 15: all above
+}};
+constexpr std::array<EdgePair, 2> kSaddle5Joined{{{0, 1}, {2, 3}}};
+constexpr std::array<EdgePair, 2> kSaddle10Joined{{{3, 0}, {1, 2}}};
+
+// A grid edge's key: 2 · (index of its first corner) for the edge to the right of that
+// corner, plus 1 for the edge above it. Both cells beside an edge name it the same way.
+using EdgeKey = std::int64_t;
+
+struct Segment {
+  std::array<EdgeKey, 2> key;
+  std::array<std::int64_t, 2> next{-1, -1};  // segment sharing key[0] / key[1], or -1
+};
+
+}  // namespace
+
+int CContourLineMapqv::initLevelAbs(double threshold, double maxAbs, int levels) {
+  m_dLevels.clear();
+  if (levels < 1 || !std::isfinite(threshold) || !std::isfinite(maxAbs)) return 0;
+  threshold = std::max(threshold, 0.0);
+  if (maxAbs < threshold) return 0;
+  const double step = (maxAbs - threshold) / levels;
+  for (int k = 0; k < levels; ++k) {
+    const double magnitude = threshold + k * step;
+    m_dLevels.push_back(magnitude);
+    if (magnitude > 0.0) m_dLevels.push_back(-magnitude);
+  }
+  std::sort(m_dLevels.begin(), m_dLevels.end());
+  m_dLevels.erase(std::unique(m_dLevels.begin(), m_dLevels.end()), m_dLevels.end());
+  return 1;
+}
+
+int CContourLineMapqv::dataGrid2ContourLinePro(const CDataGridRect* grid) {
+  m_lines.clear();
+  m_nGridWidth = m_nGridHeight = 0;
+  if (m_dLevels.empty() || !grid || grid->gridWidth < 2 || grid->gridHeight < 2 ||
+      grid->values.size() !=
+          static_cast<std::size_t>(grid->gridWidth) * static_cast<std::size_t>(grid->gridHeight)) {
+    return 0;
+  }
+  m_nGridWidth = grid->gridWidth;
+  m_nGridHeight = grid->gridHeight;
+  for (double level : m_dLevels) traceLevel(*grid, level);
+  return 1;
+}
+
+void CContourLineMapqv::_clean() {
+  m_dLevels.clear();
+  m_lines.clear();
+  m_nGridWidth = m_nGridHeight = 0;
+}
+
+void CContourLineMapqv::traceLevel(const CDataGridRect& grid, double level) {
+  const int w = grid.gridWidth, h = grid.gridHeight;
+  const auto value = [&grid, w](int i, int j) {
+    return grid.values[static_cast<std::size_t>(j) * static_cast<std::size_t>(w) + static_cast<std::size_t>(i)];
+  };
+  const auto cornerIndex = [w](int i, int j) { return static_cast<EdgeKey>(j) * w + i; };
+
+  // 1. One or two segments per cell whose corners lie on both sides of the level.
+  std::vector<Segment> segments;
+  for (int j = 0; j + 1 < h; ++j) {
+    for (int i = 0; i + 1 < w; ++i) {
+      const double v0 = value(i, j), v1 = value(i + 1, j), v2 = value(i + 1, j + 1), v3 = value(i, j + 1);
+      if (!std::isfinite(v0) || !std::isfinite(v1) || !std::isfinite(v2) || !std::isfinite(v3)) continue;
+      const int cell = (v0 >= level ? 1 : 0) | (v1 >= level ? 2 : 0) | (v2 >= level ? 4 : 0) | (v3 >= level ? 8 : 0);
+      const CellCase& c = kCases[static_cast<std::size_t>(cell)];
+      std::array<EdgePair, 2> pairs = c.pairs;
+      if ((cell == 5 || cell == 10) && 0.25 * (v0 + v1 + v2 + v3) >= level)
+        pairs = cell == 5 ? kSaddle5Joined : kSaddle10Joined;
+      const EdgeKey corner = cornerIndex(i, j);
+      const std::array<EdgeKey, 4> edgeKey{2 * corner, 2 * (corner + 1) + 1, 2 * cornerIndex(i, j + 1),
+                                           2 * corner + 1};
+      for (int p = 0; p < c.count; ++p) {
+        const EdgePair e = pairs[static_cast<std::size_t>(p)];
+        segments.push_back({{edgeKey[static_cast<std::size_t>(e.a)], edgeKey[static_cast<std::size_t>(e.b)]}});
+      }
+    }
+  }
+
+  // 2. Link segments that share an edge: every edge lies in at most two cells and is used
+  //    at most once per cell, so each key appears once (grid border) or twice.
+  std::vector<std::pair<EdgeKey, std::int64_t>> ends;  // key, segment · 2 + end
+  ends.reserve(2 * segments.size());
+  for (std::size_t s = 0; s < segments.size(); ++s)
+    for (std::int64_t e = 0; e < 2; ++e)
+      ends.emplace_back(segments[s].key[static_cast<std::size_t>(e)], static_cast<std::int64_t>(s) * 2 + e);
+  std::sort(ends.begin(), ends.end());
+  for (std::size_t k = 0; k + 1 < ends.size(); ++k) {
+    if (ends[k].first != ends[k + 1].first) continue;
+    const std::int64_t a = ends[k].second, b = ends[k + 1].second;
+    segments[static_cast<std::size_t>(a / 2)].next[static_cast<std::size_t>(a % 2)] = b / 2;
+    segments[static_cast<std::size_t>(b / 2)].next[static_cast<std::size_t>(b % 2)] = a / 2;
+  }
+
+  // 3. Walk the chains: forward from each unvisited segment, and backward too when the
+  //    forward walk ends at the border instead of coming round to the start.
+  const auto crossing = [&](EdgeKey key) {
+    const EdgeKey corner = key / 2;
+    const int i = static_cast<int>(corner % w), j = static_cast<int>(corner / w);
+    const bool upward = key % 2 == 1;
+    const double a = value(i, j), b = upward ? value(i, j + 1) : value(i + 1, j);
+    const double t = (level - a) / (b - a);
+    return upward ? ContourPoint{static_cast<double>(i), j + t} : ContourPoint{i + t, static_cast<double>(j)};
+  };
+  const auto walk = [&segments](std::int64_t from, EdgeKey key, std::vector<bool>& visited,
+                                std::vector<EdgeKey>& keys) {
+    std::int64_t current = from;
+    for (;;) {
+      const Segment& s = segments[static_cast<std::size_t>(current)];
+      const std::int64_t next = s.next[s.key[0] == key ? 0u : 1u];
+      if (next < 0) return false;
+      if (next == from && current != from) return true;
+      if (visited[static_cast<std::size_t>(next)]) return false;
+      visited[static_cast<std::size_t>(next)] = true;
+      const Segment& n = segments[static_cast<std::size_t>(next)];
+      key = n.key[0] == key ? n.key[1] : n.key[0];
+      keys.push_back(key);
+      current = next;
+    }
+  };
+
+  std::vector<bool> visited(segments.size(), false);
+  for (std::size_t s = 0; s < segments.size(); ++s) {
+    if (visited[s]) continue;
+    visited[s] = true;
+    std::vector<EdgeKey> forward{segments[s].key[0], segments[s].key[1]};
+    const bool closed = walk(static_cast<std::int64_t>(s), segments[s].key[1], visited, forward);
+    std::vector<EdgeKey> keys;
+    if (!closed) {
+      walk(static_cast<std::int64_t>(s), segments[s].key[0], visited, keys);
+      std::reverse(keys.begin(), keys.end());
+    }
+    keys.insert(keys.end(), forward.begin(), forward.end());
+
+    ContourLine line{level, closed, {}};
+    for (EdgeKey key : keys) {
+      const ContourPoint p = crossing(key);
+      // A level met exactly at a grid point gives several crossings at that point.
+      if (line.points.empty() || !(line.points.back() == p)) line.points.push_back(p);
+    }
+    const std::size_t distinct = line.points.size() - (closed ? 1u : 0u);
+    if (distinct >= (closed ? 3u : 2u)) m_lines.push_back(std::move(line));
+  }
+}
