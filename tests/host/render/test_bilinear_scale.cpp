@@ -113,23 +113,23 @@ TEST(BilinearScale, APartEqualsTheSameRegionOfTheWholeImage) {
 }
 
 TEST(BilinearScale, RejectsBadArgumentsWithoutWriting) {
-  std::vector<std::uint32_t> src(6, 0x00123456);
+  std::vector<std::uint32_t> src(6, 0x00123456), out(100, kPoison);
   const PixelSource s{src.data(), 3, 2, 3, false};
-  std::vector<std::uint32_t> out(100, kPoison);
-  const auto rejected = [&out](const PixelSource& source, int dw, int dh, CRect part, std::ptrdiff_t stride,
-                               int bits) {
-    const bool ok = scaleBilinear(source, dw, dh, part, out.data(), stride, bits);
-    return !ok && std::all_of(out.begin(), out.end(), [](std::uint32_t p) { return p == kPoison; });
+  struct Case {
+    PixelSource source;
+    int dw, dh;
+    CRect part;
+    std::ptrdiff_t stride;
+    int bits;
   };
-  EXPECT_TRUE(rejected({nullptr, 3, 2, 3, false}, 10, 10, CRect(0, 0, 10, 10), 10, 12));
-  EXPECT_TRUE(rejected({src.data(), 0, 2, 3, false}, 10, 10, CRect(0, 0, 10, 10), 10, 12));
-  EXPECT_TRUE(rejected({src.data(), 3, 2, 2, false}, 10, 10, CRect(0, 0, 10, 10), 10, 12));
-  EXPECT_TRUE(rejected(s, 0, 10, CRect(0, 0, 1, 1), 10, 12));
-  EXPECT_TRUE(rejected(s, 10, 10, CRect(0, 0, 11, 10), 11, 12));
-  EXPECT_TRUE(rejected(s, 10, 10, CRect(-1, 0, 5, 5), 10, 12));
-  EXPECT_TRUE(rejected(s, 10, 10, CRect(3, 3, 3, 8), 10, 12));
-  EXPECT_TRUE(rejected(s, 10, 10, CRect(0, 0, 10, 10), 9, 12));
-  EXPECT_TRUE(rejected(s, 10, 10, CRect(0, 0, 10, 10), 10, 13));
-  EXPECT_TRUE(rejected(s, 10, 10, CRect(0, 0, 10, 10), 10, 0));
-  EXPECT_FALSE(scaleBilinear(s, 10, 10, CRect(0, 0, 10, 10), nullptr, 10));
+  const CRect all(0, 0, 10, 10);
+  for (const Case& c : {Case{{nullptr, 3, 2, 3, false}, 10, 10, all, 10, 12}, Case{{src.data(), 0, 2, 3, false}, 10, 10, all, 10, 12},
+                        Case{{src.data(), 3, 2, 2, false}, 10, 10, all, 10, 12}, Case{s, 0, 10, CRect(0, 0, 1, 1), 10, 12},
+                        Case{s, 10, 10, CRect(0, 0, 11, 10), 11, 12}, Case{s, 10, 10, CRect(-1, 0, 5, 5), 10, 12},
+                        Case{s, 10, 10, CRect(3, 3, 3, 8), 10, 12}, Case{s, 10, 10, all, 9, 12},
+                        Case{s, 10, 10, all, 10, 13}, Case{s, 10, 10, all, 10, 0}}) {
+    EXPECT_FALSE(scaleBilinear(c.source, c.dw, c.dh, c.part, out.data(), c.stride, c.bits));
+  }
+  EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](std::uint32_t p) { return p == kPoison; }));
+  EXPECT_FALSE(scaleBilinear(s, 10, 10, all, nullptr, 10));
 }

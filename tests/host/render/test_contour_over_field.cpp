@@ -1,5 +1,3 @@
-// The contour lines and the stretched field image together: lines must sit where the
-// field shows their level, in every orientation, and a picture shows both for a person.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -64,39 +62,12 @@ void alongLines(const CContourLineMapqv& map, const FieldImageMapping& m, Visit 
 
 }  // namespace
 
+// Lines must sit where the stretched field shows their level, in every orientation. The
+// field's values -1 to 1 are coded as 0 to 250 in the lowest byte of its pixels. For a
+// person to judge, the nose-up panels (normal and mirrored) are also written as a picture:
+// the field in polarity colours with positive lines black and negative lines white.
 TEST(ContourOverField, LinesLieWhereTheStretchedFieldShowsTheirLevel) {
-  constexpr int gw = 33, gh = 27;
-  const CDataGridRect field = testField(gw, gh);
-  CContourLineMapqv map;
-  map.initLevelAbs(0.1, 0.8, 5);
-  ASSERT_EQ(map.dataGrid2ContourLinePro(&field), 1);
-  for (bool mirrored : {false, true}) {
-    for (bool noseUp : {false, true}) {
-      SCOPED_TRACE(testing::Message() << "mirrored " << mirrored << " noseUp " << noseUp);
-      const FieldImageMapping m = FieldImageMapping::make(gw, gh, 60, 60, 8.0, 7.0, mirrored, noseUp);
-      // Values -1 to 1 coded as 0 to 250 in the lowest byte.
-      std::vector<std::uint32_t> bitmap(gw * gh);
-      for (int j = 0; j < gh; ++j)
-        for (int i = 0; i < gw; ++i)
-          bitmap[m.bufferIndex(i, j)] = static_cast<std::uint32_t>(std::lround(125.0 * (field.values[static_cast<std::size_t>(j * gw + i)] + 1.0)));
-      const int width = m.image.right + 10, height = m.image.bottom + 10;
-      const std::vector<std::uint32_t> device = stretch(bitmap, m, width, height, 0);
-      int checked = 0;
-      alongLines(map, m, [&](const ContourLine& line, double x, double y) {
-        const std::uint32_t p = device[static_cast<std::size_t>(static_cast<int>(y) * width + static_cast<int>(x))];
-        const double shown = p / 125.0 - 1.0;
-        ASSERT_NEAR(shown, line.level, 0.03) << "at device " << x << "," << y;
-        ++checked;
-      });
-      EXPECT_GT(checked, 1000);
-    }
-  }
-}
-
-// For a person to judge: the polarity-coloured field stretched on a black canvas with its
-// contour lines, nose-up on the left and in the mirrored layout on the right.
-TEST(ContourOverField, WritesAPictureOfLinesOverTheField) {
-  constexpr int gw = 41, gh = 41, panel = 480;
+  constexpr int gw = 41, gh = 35, panel = 480;
   const CDataGridRect field = testField(gw, gh);
   const CADRindex2Colorqv colours;
   CContourLineMapqv map;
@@ -104,23 +75,36 @@ TEST(ContourOverField, WritesAPictureOfLinesOverTheField) {
   ASSERT_EQ(map.dataGrid2ContourLinePro(&field), 1);
   PngTestImage picture(2 * panel, panel, 0);
   for (bool mirrored : {false, true}) {
-    const FieldImageMapping m = FieldImageMapping::make(gw, gh, 60, 60, 9.0, 9.0, mirrored, true);
-    std::vector<std::uint32_t> bitmap(gw * gh);
-    for (int j = 0; j < gh; ++j) {
-      for (int i = 0; i < gw; ++i) {
-        const double v = field.values[static_cast<std::size_t>(j * gw + i)];
-        const int k = std::min(static_cast<int>(std::abs(v) / 0.8 * 768), 767);
-        bitmap[m.bufferIndex(i, j)] = surfacePixel(v < 0 ? colours.m_pNegativeColor768[k] : colours.m_pPositiveColor768[k]);
+    for (bool noseUp : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "mirrored " << mirrored << " noseUp " << noseUp);
+      const FieldImageMapping m = FieldImageMapping::make(gw, gh, 60, 60, 9.0, 11.0, mirrored, noseUp);
+      std::vector<std::uint32_t> bitmap(gw * gh);
+      for (int j = 0; j < gh; ++j)
+        for (int i = 0; i < gw; ++i)
+          bitmap[m.bufferIndex(i, j)] =
+              static_cast<std::uint32_t>(std::lround(125.0 * (field.values[static_cast<std::size_t>(j * gw + i)] + 1.0)));
+      const std::vector<std::uint32_t> device = stretch(bitmap, m, panel, panel, 125);
+      const auto valueAt = [&](int x, int y) { return device[static_cast<std::size_t>(y * panel + x)] / 125.0 - 1.0; };
+      const int offset = mirrored ? panel : 0;
+      if (noseUp) {
+        for (int y = 0; y < panel; ++y) {
+          for (int x = 0; x < panel; ++x) {
+            if (!m.image.PtInRect(CPoint(x, y))) continue;  // the canvas stays black around the field
+            const double v = valueAt(x, y);
+            const int k = std::min(static_cast<int>(std::abs(v) / 0.8 * 768), 767);
+            picture.at(offset + x, y) = surfacePixel(v < 0 ? colours.m_pNegativeColor768[k] : colours.m_pPositiveColor768[k]);
+          }
+        }
       }
+      int checked = 0;
+      alongLines(map, m, [&](const ContourLine& line, double x, double y) {
+        ASSERT_TRUE(x >= 0 && y >= 0 && x < panel && y < panel);
+        ASSERT_NEAR(valueAt(static_cast<int>(x), static_cast<int>(y)), line.level, 0.03) << "at device " << x << "," << y;
+        if (noseUp) picture.at(offset + static_cast<int>(x), static_cast<int>(y)) = line.level > 0 ? 0x000000 : 0xFFFFFF;
+        ++checked;
+      });
+      EXPECT_GT(checked, 1000);
     }
-    const std::vector<std::uint32_t> device = stretch(bitmap, m, panel, panel, 0);
-    const int offset = mirrored ? panel : 0;
-    for (int y = 0; y < panel; ++y)
-      for (int x = 0; x < panel; ++x) picture.at(offset + x, y) = device[static_cast<std::size_t>(y * panel + x)];
-    alongLines(map, m, [&](const ContourLine& line, double x, double y) {
-      if (x >= 0 && y >= 0 && x < panel && y < panel)
-        picture.at(offset + static_cast<int>(x), static_cast<int>(y)) = line.level > 0 ? 0x000000 : 0xFFFFFF;
-    });
   }
   EXPECT_TRUE(picture.write("contour_over_field.png"));
 }
