@@ -95,6 +95,10 @@ struct DatasetBuilder::SessionPlan {
 };
 
 DatasetBuilder::DatasetBuilder() = default;
+DatasetBuilder::DatasetBuilder(const DatasetBuilder&) = default;
+DatasetBuilder::DatasetBuilder(DatasetBuilder&&) noexcept = default;
+DatasetBuilder& DatasetBuilder::operator=(const DatasetBuilder&) = default;
+DatasetBuilder& DatasetBuilder::operator=(DatasetBuilder&&) noexcept = default;
 DatasetBuilder::~DatasetBuilder() = default;
 
 DatasetBuilder::SessionPlan& DatasetBuilder::openSession() {

@@ -38,6 +38,10 @@ using WaveValueFn = std::function<double(std::int64_t chnl, std::int64_t sample)
 class DatasetBuilder {
  public:
   DatasetBuilder();
+  DatasetBuilder(const DatasetBuilder&);
+  DatasetBuilder(DatasetBuilder&&) noexcept;
+  DatasetBuilder& operator=(const DatasetBuilder&);
+  DatasetBuilder& operator=(DatasetBuilder&&) noexcept;
   ~DatasetBuilder();
 
   // --- Sessions. The first session is current unless currentSession says otherwise.
