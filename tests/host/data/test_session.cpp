@@ -82,13 +82,14 @@ TEST(Session, VisibleChannelsNamesAndSpectra) {
                 .meg(L"", 2, 0)
                 .nullChannel()
                 .eeg(L"Cz", 0, 0).noSpectrum()
+                .eeg(L"Pz", 1, 1)
                 .grid(2, 2).spectra(0, constant(3.0))
                 .build();
   CMEGDataqv* s = ds->getSessionData(-1);
-  EXPECT_EQ(s->getTotalChnl_Visible(false), 3);  // A, the unnamed one, Cz
-  EXPECT_EQ(s->getTotalChnl_Visible(true), 2);   // the unnamed one has no name to show
+  EXPECT_EQ(s->getTotalChnl_Visible(false), 4);  // A, the unnamed one, Cz, Pz
+  EXPECT_EQ(s->getTotalChnl_Visible(true), 3);   // the unnamed one has no name to show
   s->setShowChnl4Alltrials(0, 0);
-  EXPECT_EQ(s->getTotalChnl_Visible(true), 1);
+  EXPECT_EQ(s->getTotalChnl_Visible(true), 2);
   s->setShowChnl4Alltrials(0, 1);
 
   std::int64_t T = -1, F = -1;
@@ -104,7 +105,7 @@ TEST(Session, VisibleChannelsNamesAndSpectra) {
   EXPECT_EQ(s->getChnlSpctmData(4, false, 0, 0, T, F), nullptr);  // no spectrum
 
   CMDTrialqv* t = s->getTrialqv(-1);
-  EXPECT_EQ(t->getTotalChannel(), 5);
+  EXPECT_EQ(t->getTotalChannel(), 6);
   EXPECT_EQ(t->getAllChannelPt()[3], nullptr);
   EXPECT_EQ(t->getAllChannelPt()[4]->isEEGMeasureChannel(), 1);
 
@@ -117,7 +118,7 @@ TEST(Session, VisibleChannelsNamesAndSpectra) {
   std::int64_t nMeg = -1, nEeg = -1;
   EXPECT_EQ(s->getSpctmChnlMegEeg(nMeg, nEeg), 1);
   EXPECT_EQ(nMeg, 3);
-  EXPECT_EQ(nEeg, 0);  // Cz has no spectrum
+  EXPECT_EQ(nEeg, 1);  // Cz has no spectrum
   EXPECT_EQ(s->hasData2Draw(), 1);
 }
 

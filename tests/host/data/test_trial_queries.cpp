@@ -113,6 +113,11 @@ TEST_F(TrialQueryTest, PerFrequencyAmaxAmeanRms) {
   EXPECT_EQ(v[0], 6.0);
   EXPECT_EQ(v[1], 0.0);
   EXPECT_EQ(v[2], 0.0);
+  // Frequencies −2 and −1 lie below the grid: slots 0 and 1 read 0, slot 2 is frequency 0.
+  EXPECT_EQ(trial->getSelectSpctmValueXX(0, 0, 0, 1, 1, 0, 2, -2, 0, 3, v.data()), 1);
+  EXPECT_EQ(v[0], 0.0);
+  EXPECT_EQ(v[1], 0.0);
+  EXPECT_EQ(v[2], 3.0);
   // Unknown mode, inverted window: 0 and a zeroed buffer.
   v.assign(3, -1.0);
   EXPECT_EQ(trial->getSelectSpctmValueXX(0, 0, 0, 0, 1, 0, 2, 0, 1, 3, v.data()), 0);
