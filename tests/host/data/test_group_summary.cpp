@@ -68,7 +68,7 @@ TEST(GroupSummary, MissingOnPurposeAndRecomputedOnRequest) {
 
   // Changed spectra show up after recomputation; a channel of another size is left out.
   trial->getChannel(0)->getSpctmChnl(false, 0)->setSpctmData(0, 2, 2, {10, 10, 10, 10});
-  trial->getChannel(3)->getSpctmChnl(true, 0)->setSpctmData(0, 1, 4, {99, 99, 99, 99});
+  trial->getChannel(3)->getSpctmChnl(true, 0)->setSpctmData(0, 2, 1, {99, 99});
   sum = s->computTrialSpctm(trial, false, false, false, false, 0, 0);
   expectArray(sum->getMax(), {10, 10, 10, 10});
   EXPECT_EQ(sum->getChannelCount(), 3);
