@@ -79,10 +79,14 @@ int CMDTrial4Spctm::getSpctmRangeAllChann(double& lo, double& hi, double& mean, 
   return 1;
 }
 
+SpctmStats CMDTrial4Spctm::rangeStats(int source, std::int64_t chnl, bool bWhole, int cls, int kind) {
+  const SpctmWindow w = bWhole ? SpctmWindow{0, kAll, 0, kAll} : resolveWindow(cls, -1, -1, -1, -1);
+  return sourceStats(source, chnl, cls, kind, w);
+}
+
 int CMDTrial4Spctm::getSpctmRange4OneChnlShow(int source, std::int64_t chnl, double& lo, double& hi, double& mean,
                                               bool bWhole, int cls, int kind) {
-  const SpctmWindow w = bWhole ? SpctmWindow{0, kAll, 0, kAll} : resolveWindow(cls, -1, -1, -1, -1);
-  const SpctmStats s = sourceStats(source, chnl, cls, kind, w);
+  const SpctmStats s = rangeStats(source, chnl, bWhole, cls, kind);
   lo = s.min;
   hi = s.max;
   mean = s.mean();
@@ -91,8 +95,7 @@ int CMDTrial4Spctm::getSpctmRange4OneChnlShow(int source, std::int64_t chnl, dou
 
 int CMDTrial4Spctm::getSpctmRange4OneChnlShowAbs(int source, std::int64_t chnl, double& lo, double& hi,
                                                  double& mean, bool bWhole, int cls, int kind) {
-  const SpctmWindow w = bWhole ? SpctmWindow{0, kAll, 0, kAll} : resolveWindow(cls, -1, -1, -1, -1);
-  const SpctmStats s = sourceStats(source, chnl, cls, kind, w);
+  const SpctmStats s = rangeStats(source, chnl, bWhole, cls, kind);
   lo = s.absMin;
   hi = s.absMax;
   mean = s.absMean();

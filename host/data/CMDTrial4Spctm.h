@@ -83,6 +83,8 @@ class CMDTrial4Spctm : public CMDTrial0SensorInfo {
   // Statistics of a data source over a resolved window cut to its grid.
   megdata::SpctmStats sourceStats(int source, std::int64_t chnl, int cls, int kind,
                                   const megdata::SpctmWindow& window);
+  // Statistics of a data source over the whole grid (bWhole) or the selection.
+  megdata::SpctmStats rangeStats(int source, std::int64_t chnl, bool bWhole, int cls, int kind);
 
   std::array<std::unique_ptr<CSpctmTrialqv>, megdata::kSpctmClassCount> m_spctmTrials;
 };
