@@ -14,6 +14,7 @@ packages=(
   libfontconfig-dev  # resolving font face names
   fonts-liberation2  # Liberation Sans, metric-compatible with Arial
   libpng-dev         # PNG export of surfaces
+  libfftw3-dev       # FFTs of the wavelet transform (double precision)
   libgtest-dev       # unit tests
   libgmock-dev       # mocks in unit tests
   libbenchmark-dev   # benchmarks

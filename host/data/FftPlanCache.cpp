@@ -1,0 +1,52 @@
+#include "host/data/FftPlanCache.h"
+
+#include <stdexcept>
+#include <string>
+
+FftPlanCache& FftPlanCache::instance() {
+  static FftPlanCache cache;
+  return cache;
+}
+
+FftPlanCache::~FftPlanCache() {
+  for (auto& entry : m_plans) fftw_destroy_plan(entry.second);
+}
+
+fftw_plan FftPlanCache::realForward(int n) { return plan(Kind::RealForward, n); }
+fftw_plan FftPlanCache::complexForward(int n) { return plan(Kind::ComplexForward, n); }
+fftw_plan FftPlanCache::complexBackward(int n) { return plan(Kind::ComplexBackward, n); }
+
+std::size_t FftPlanCache::planCount() {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  return m_plans.size();
+}
+
+fftw_plan FftPlanCache::plan(Kind kind, int n) {
+  if (n < 1) throw std::invalid_argument("FFT length must be positive, got " + std::to_string(n));
+  std::lock_guard<std::mutex> lock(m_mutex);
+  auto found = m_plans.find({kind, n});
+  if (found != m_plans.end()) return found->second;
+
+  // Planning scratch comes from fftw_malloc like every buffer the plan will later run
+  // on, so the alignment FFTW records matches. FFTW_MEASURE overwrites the scratch while
+  // it times candidate algorithms; that is why it is not the caller's data.
+  const auto un = static_cast<std::size_t>(n);
+  FftBuffer<FftComplex> in(un);
+  FftBuffer<FftComplex> out(un);
+  fftw_plan p = nullptr;
+  switch (kind) {
+    case Kind::RealForward:
+      p = fftw_plan_dft_r2c_1d(n, reinterpret_cast<double*>(in.data()), asFftw(out.data()),
+                               FFTW_MEASURE);
+      break;
+    case Kind::ComplexForward:
+      p = fftw_plan_dft_1d(n, asFftw(in.data()), asFftw(out.data()), FFTW_FORWARD, FFTW_MEASURE);
+      break;
+    case Kind::ComplexBackward:
+      p = fftw_plan_dft_1d(n, asFftw(in.data()), asFftw(out.data()), FFTW_BACKWARD, FFTW_MEASURE);
+      break;
+  }
+  if (p == nullptr) throw std::runtime_error("FFTW could not plan a transform of length " + std::to_string(n));
+  m_plans.emplace(std::make_pair(kind, n), p);
+  return p;
+}
