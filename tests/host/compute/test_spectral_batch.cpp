@@ -1,0 +1,118 @@
+// The parallel driver: same numbers whatever the thread count, progress rising to 100,
+// cancellation leaving untouched outputs, bad tasks refused before anything is written;
+// and the plan cache handing out one plan per size to threads that race for it.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <mutex>
+#include <random>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include "host/data/FftPlanCache.h"
+#include "host/data/SpectralBatch.h"
+
+namespace {
+
+struct Batch {
+  static constexpr std::size_t kChannels = 23;
+  static constexpr std::int64_t kSamples = 640;
+  MorletTransform transform{MorletSettings{}, kSamples};
+  std::vector<double> signal;
+  std::vector<double> real, power;
+  std::vector<SpectralTask> tasks;
+
+  Batch() {
+    std::mt19937_64 random(3);
+    std::normal_distribution<double> normal;
+    signal.resize(kChannels * kSamples);
+    for (double& v : signal) v = normal(random);
+    const auto size = static_cast<std::size_t>(transform.timePoints() * transform.frequencyPoints());
+    real.assign(size * kChannels, -1.0);
+    power.assign(size * kChannels, -1.0);
+    for (std::size_t c = 0; c < kChannels; ++c) {
+      tasks.push_back({std::span<const double>(signal).subspan(c * kSamples, kSamples),
+                       {real.data() + c * size, nullptr, power.data() + c * size}});
+    }
+  }
+};
+
+}  // namespace
+
+TEST(SpectralBatch, ThreadCountDoesNotChangeResults) {
+  Batch one, three;
+  ASSERT_EQ(runSpectralBatch(one.transform, one.tasks, {1, nullptr, nullptr}), SpectralBatchResult::Done);
+  ASSERT_EQ(runSpectralBatch(three.transform, three.tasks, {3, nullptr, nullptr}), SpectralBatchResult::Done);
+  EXPECT_EQ(one.real, three.real);
+  EXPECT_EQ(one.power, three.power);
+  // Every channel was written (the arrays started at -1, power is never negative).
+  for (double p : one.power) ASSERT_GE(p, 0.0);
+}
+
+TEST(SpectralBatch, ProgressRisesAndEndsAtHundred) {
+  Batch batch;
+  std::vector<int> seen;
+  std::mutex mutex;
+  std::atomic<int> concurrent{0}, maxConcurrent{0};
+  SpectralBatchOptions options;
+  options.threads = 2;
+  options.progress = [&](int percent) {
+    maxConcurrent = std::max(maxConcurrent.load(), ++concurrent);
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      seen.push_back(percent);
+    }
+    --concurrent;
+  };
+  ASSERT_EQ(runSpectralBatch(batch.transform, batch.tasks, options), SpectralBatchResult::Done);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_EQ(seen.back(), 100);
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), 100), 1);
+  for (std::size_t i = 1; i < seen.size(); ++i) EXPECT_GT(seen[i], seen[i - 1]);
+  EXPECT_EQ(maxConcurrent.load(), 1);
+}
+
+TEST(SpectralBatch, CancelStopsBeforeFurtherTasks) {
+  Batch batch;
+  std::atomic<bool> cancel{false};
+  SpectralBatchOptions options;
+  options.threads = 1;
+  options.cancel = &cancel;
+  int calls = 0;
+  options.progress = [&](int) {
+    if (++calls == 2) cancel = true;  // after the second finished task
+  };
+  ASSERT_EQ(runSpectralBatch(batch.transform, batch.tasks, options), SpectralBatchResult::Cancelled);
+  const auto size = static_cast<std::size_t>(batch.transform.timePoints() * batch.transform.frequencyPoints());
+  EXPECT_GE(batch.power[size + 1], 0.0);                // task 1 ran
+  EXPECT_EQ(batch.power[2 * size], -1.0);               // task 2 never started
+  EXPECT_EQ(batch.power.back(), -1.0);
+}
+
+TEST(SpectralBatch, BadTasksAreRefusedBeforeAnyWork) {
+  Batch batch;
+  batch.tasks.back().samples = batch.tasks.back().samples.first(10);
+  EXPECT_THROW(runSpectralBatch(batch.transform, batch.tasks), std::invalid_argument);
+  EXPECT_EQ(batch.power.front(), -1.0);
+  Batch noOutput;
+  noOutput.tasks[4].output = {};
+  EXPECT_THROW(runSpectralBatch(noOutput.transform, noOutput.tasks), std::invalid_argument);
+  EXPECT_EQ(noOutput.power.front(), -1.0);
+  // An empty batch is done at once.
+  EXPECT_EQ(runSpectralBatch(batch.transform, {}), SpectralBatchResult::Done);
+}
+
+TEST(FftPlanCache, RacingThreadsGetOnePlanPerSize) {
+  FftPlanCache& cache = FftPlanCache::instance();
+  const std::size_t before = cache.planCount();
+  std::vector<fftw_plan> got(8);
+  std::vector<std::thread> threads;
+  for (std::size_t i = 0; i < got.size(); ++i) {
+    threads.emplace_back([&, i] { got[i] = cache.complexBackward(4 * 3 * 5 * 7 * 11); });
+  }
+  for (auto& t : threads) t.join();
+  for (fftw_plan p : got) EXPECT_EQ(p, got.front());
+  EXPECT_EQ(cache.planCount(), before + 1);
+  EXPECT_THROW(cache.realForward(0), std::invalid_argument);
+}
