@@ -1,0 +1,193 @@
+// The generated helmet and the 10-10 montage (names, symmetry, textbook angles) and the
+// 2-D projections and scan (vertex at the centre, left on the left, nose up, extents).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <regex>
+#include <set>
+
+#include "host/io/EegMontage1010.h"
+#include "host/io/MegHelmet.h"
+#include "host/io/Projection2D.h"
+
+namespace {
+
+std::vector<Point3> positionsOf(const std::vector<Sensor>& sensors) {
+  std::vector<Point3> p;
+  for (const Sensor& s : sensors) p.push_back(s.position);
+  return p;
+}
+
+std::size_t indexOf(const std::vector<Sensor>& sensors, const std::string& name) {
+  const auto it = std::find_if(sensors.begin(), sensors.end(), [&](const Sensor& s) { return s.name == name; });
+  EXPECT_NE(it, sensors.end()) << name;
+  return static_cast<std::size_t>(it - sensors.begin());
+}
+
+}  // namespace
+
+TEST(EegMontage1010, NamesAndTextbookAngles) {
+  const auto electrodes = eegElectrodes1010();
+  EXPECT_EQ(electrodes.size(), 75u);
+  std::map<std::string, SphericalAngles> byName;
+  for (const auto& e : electrodes) byName[e.name] = e.angles;
+  EXPECT_EQ(byName.size(), electrodes.size()) << "names must be unique";
+  for (const char* name : {"Nz", "Fp1", "Fpz", "Fp2", "AF7", "AF3", "AFz", "F9", "FT10", "FC1", "Cz",
+                           "T7", "T9", "TP8", "CPz", "P10", "PO9", "POz", "O1", "Oz", "O2", "Iz"}) {
+    EXPECT_TRUE(byName.count(name)) << name;
+  }
+  const auto expectAngles = [&](const char* name, double polar, double azimuth, double tolerance) {
+    EXPECT_NEAR(byName[name].polarDeg, polar, tolerance) << name;
+    EXPECT_NEAR(byName[name].azimuthDeg, azimuth, tolerance) << name;
+  };
+  expectAngles("Cz", 0.0, 90.0, 1e-9);
+  expectAngles("Fpz", 90.0, 90.0, 1e-9);
+  expectAngles("T7", 90.0, 180.0, 1e-9);
+  expectAngles("T8", 90.0, 0.0, 1e-9);
+  expectAngles("Oz", 90.0, 270.0, 1e-9);
+  expectAngles("C3", 45.0, 180.0, 1e-9);
+  expectAngles("Fz", 45.0, 90.0, 1e-9);
+  // Textbook spherical angles of the inner electrodes, to a degree.
+  expectAngles("F3", 60.0, 180.0 - 51.0, 1.0);
+  expectAngles("P4", 60.0, 360.0 - 51.0, 1.0);
+  expectAngles("AF3", 74.0, 180.0 - 68.0, 1.0);
+  // Odd numbers left, even right, mirror images of each other.
+  expectAngles("F4", byName["F3"].polarDeg, 180.0 - byName["F3"].azimuthDeg, 1e-9);
+  expectAngles("FC2", byName["FC1"].polarDeg, 180.0 - byName["FC1"].azimuthDeg, 1e-9);
+
+  const auto sensors = eegMontage1010(0.09);
+  for (const Sensor& s : sensors) {
+    EXPECT_NEAR(std::hypot(s.position.x, s.position.y, s.position.z), 0.09, 1e-12);
+    EXPECT_EQ(s.kind, SensorKind::Eeg);
+    if (s.name.back() != 'z' && std::isdigit(static_cast<unsigned char>(s.name.back()))) {
+      const bool odd = (s.name.back() - '0') % 2 == 1;
+      EXPECT_EQ(s.position.x < 0, odd) << s.name;
+    }
+  }
+}
+
+TEST(MegHelmet, NamesRegionsAndSymmetry) {
+  const auto sensors = megHelmet();
+  EXPECT_GE(sensors.size(), 150u);
+  EXPECT_LE(sensors.size(), 300u);
+  const std::regex pattern("M([LRZ])([FCPOT])([0-9])([1-9])");
+  std::map<std::string, const Sensor*> byName;
+  std::map<char, std::pair<double, double>> yRange;  // region -> (min y, max y)
+  for (const Sensor& s : sensors) {
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(s.name, m, pattern)) << s.name;
+    EXPECT_TRUE(byName.emplace(s.name, &s).second) << "duplicate " << s.name;
+    const char hemisphere = m[1].str()[0];
+    EXPECT_EQ(hemisphere == 'Z', s.position.x == 0.0) << s.name;
+    EXPECT_EQ(hemisphere == 'L', s.position.x < 0.0) << s.name;
+    EXPECT_EQ(hemisphere == 'Z', m[3].str() == "0") << s.name;
+    // Outside a 9.2 cm head, coil axis pointing outward.
+    EXPECT_GT(std::hypot(s.position.x, s.position.y, s.position.z), 0.10) << s.name;
+    const Point3 c = helmetShape().centre;
+    EXPECT_GT(s.orientation.x * (s.position.x - c.x) + s.orientation.y * (s.position.y - c.y) +
+                  s.orientation.z * (s.position.z - c.z), 0.0);
+    auto& range = yRange.try_emplace(m[2].str()[0], s.position.y, s.position.y).first->second;
+    range = {std::min(range.first, s.position.y), std::max(range.second, s.position.y)};
+  }
+  for (const Sensor& s : sensors) {
+    if (s.name[1] != 'L') continue;
+    const std::string mirror = "MR" + s.name.substr(2);
+    ASSERT_TRUE(byName.count(mirror)) << mirror;
+    EXPECT_NEAR(byName[mirror]->position.x, -s.position.x, 1e-12);
+    EXPECT_NEAR(byName[mirror]->position.y, s.position.y, 1e-12);
+  }
+  // Regions follow each other from the nose back.
+  EXPECT_GT(yRange['F'].first, yRange['O'].second);
+  EXPECT_GT(yRange['C'].first, yRange['O'].second);
+  EXPECT_GT(yRange['F'].second, yRange['P'].second);
+  for (char region : std::string("FCPOT")) EXPECT_TRUE(yRange.count(region)) << region;
+}
+
+TEST(Projection2D, StandardProjectionOfTheMontage) {
+  const auto sensors = eegMontage1010();
+  const auto points = positionsOf(sensors);
+  const Layout2D raw = projectStandard(points, {}, 2.0, false);
+  ASSERT_EQ(raw.positions.size(), points.size());
+  const Point2 cz = raw.positions[indexOf(sensors, "Cz")];
+  EXPECT_NEAR(cz.x, 0.0, 1e-12);
+  EXPECT_NEAR(cz.y, 0.0, 1e-12);
+  // Equidistant: the 10 % line lies at 2 * 10 * pi/2 from the vertex.
+  const double ring = 2.0 * 10.0 * std::numbers::pi / 2.0;
+  const Point2 fpz = raw.positions[indexOf(sensors, "Fpz")], t7 = raw.positions[indexOf(sensors, "T7")];
+  EXPECT_NEAR(fpz.x, 0.0, 1e-9);
+  EXPECT_NEAR(fpz.y, ring, 1e-9);  // nose side up
+  EXPECT_NEAR(t7.x, -ring, 1e-9);  // left on the left
+  EXPECT_NEAR(t7.y, 0.0, 1e-9);
+  EXPECT_GT(raw.positions[indexOf(sensors, "C4")].x, 0.0);
+  EXPECT_LT(raw.positions[indexOf(sensors, "O1")].y, 0.0);
+  // Extent: the outer ring at 112.5 degrees bounds it on all four sides.
+  const double outer = 2.0 * 10.0 * 112.5 * std::numbers::pi / 180.0;
+  EXPECT_NEAR(raw.extent.xMin, -outer, 1e-9);
+  EXPECT_NEAR(raw.extent.xMax, outer, 1e-9);
+  EXPECT_NEAR(raw.extent.yMax, outer, 1e-9);
+  EXPECT_NEAR(raw.extent.yMin, -outer, 1e-9);
+
+  const Layout2D shifted = projectStandard(points, {}, 2.0, true);
+  EXPECT_DOUBLE_EQ(shifted.extent.xMin, 0.0);
+  EXPECT_DOUBLE_EQ(shifted.extent.yMin, 0.0);
+  const Point2 czShifted = shifted.positions[indexOf(sensors, "Cz")];
+  EXPECT_NEAR(czShifted.x, shifted.extent.xMax / 2, 1e-9);  // vertex at the centre
+  EXPECT_NEAR(czShifted.y, shifted.extent.yMax / 2, 1e-9);
+}
+
+TEST(Projection2D, ParameterisedProjectionAndScanOfTheHelmet) {
+  const auto sensors = megHelmet();
+  const auto points = positionsOf(sensors);
+  const auto projected = projectParameterised(points, {0.0, 1.0});
+  ASSERT_TRUE(projected);
+  // Exponent 1 about the head origin is the standard projection in radians.
+  const Layout2D standard = projectStandard(points, {}, 0.1, false);
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    EXPECT_NEAR(projected->positions[i].x, standard.positions[i].x, 1e-12);
+    EXPECT_NEAR(projected->positions[i].y, standard.positions[i].y, 1e-12);
+  }
+  // A lower centre sees every sensor nearer the vertex direction: the layout shrinks.
+  const auto lowered = projectParameterised(points, {-0.03, 1.0});
+  ASSERT_TRUE(lowered);
+  EXPECT_LT(lowered->extent.width(), projected->extent.width());
+
+  Layout2D scanned = *projected;
+  ASSERT_TRUE(scanToSize(scanned, 100.0));
+  EXPECT_DOUBLE_EQ(scanned.extent.xMin, 0.0);
+  EXPECT_DOUBLE_EQ(scanned.extent.yMin, 0.0);
+  EXPECT_NEAR(std::max(scanned.extent.xMax, scanned.extent.yMax), 100.0, 1e-9);
+  EXPECT_NEAR(scanned.extent.width() / scanned.extent.height(),
+              projected->extent.width() / projected->extent.height(), 1e-12);
+  const Extent2 recomputed = extentOf(scanned.positions);
+  EXPECT_EQ(recomputed.xMax, scanned.extent.xMax);
+  EXPECT_EQ(recomputed.yMax, scanned.extent.yMax);
+  // Left sensors left of the midline, frontal ones above the occipital ones.
+  const double midline = scanned.positions[indexOf(sensors, "MZC01")].x;
+  for (std::size_t i = 0; i < sensors.size(); ++i) {
+    const char hemisphere = sensors[i].name[1];
+    const double offset = scanned.positions[i].x - midline;
+    EXPECT_EQ(hemisphere == 'L', offset < -1.0) << sensors[i].name;
+    EXPECT_EQ(hemisphere == 'R', offset > 1.0) << sensors[i].name;
+  }
+  EXPECT_GT(scanned.positions[indexOf(sensors, "MZF01")].y, scanned.positions[indexOf(sensors, "MZO01")].y);
+}
+
+TEST(Projection2D, DegenerateInputs) {
+  const std::vector<Point3> atCentre{{0, 0, 0.05}, {0, 0, 0}};
+  EXPECT_FALSE(projectParameterised(atCentre, {0.0, 1.0}));
+  const std::vector<Point3> fine{{0.01, 0, 0.05}, {0, 0.02, 0.05}};
+  EXPECT_FALSE(projectParameterised(fine, {0.0, 0.0}));
+  EXPECT_FALSE(projectParameterised(fine, {std::nan(""), 1.0}));
+  EXPECT_TRUE(projectParameterised(fine, {0.0, 0.5}));
+
+  Layout2D single{{{3.0, 4.0}}, {}};
+  EXPECT_FALSE(scanToSize(single, 100.0));
+  EXPECT_EQ(single.positions[0].x, 0.0);
+  EXPECT_EQ(single.positions[0].y, 0.0);
+  Layout2D empty;
+  EXPECT_FALSE(scanToSize(empty, 100.0));
+  EXPECT_EQ(extentOf(empty.positions).width(), 0.0);
+}
