@@ -13,6 +13,7 @@ FftPlanCache::~FftPlanCache() {
 }
 
 fftw_plan FftPlanCache::realForward(int n) { return plan(Kind::RealForward, n); }
+fftw_plan FftPlanCache::realBackward(int n) { return plan(Kind::RealBackward, n); }
 fftw_plan FftPlanCache::complexForward(int n) { return plan(Kind::ComplexForward, n); }
 fftw_plan FftPlanCache::complexBackward(int n) { return plan(Kind::ComplexBackward, n); }
 
@@ -38,6 +39,10 @@ fftw_plan FftPlanCache::plan(Kind kind, int n) {
   switch (kind) {
     case Kind::RealForward:
       p = fftw_plan_dft_r2c_1d(n, reinterpret_cast<double*>(in.data()), asFftw(out.data()),
+                               FFTW_ESTIMATE);
+      break;
+    case Kind::RealBackward:
+      p = fftw_plan_dft_c2r_1d(n, asFftw(in.data()), reinterpret_cast<double*>(out.data()),
                                FFTW_ESTIMATE);
       break;
     case Kind::ComplexForward:

@@ -45,6 +45,9 @@ class FftPlanCache {
 
   // Out-of-place real-to-complex forward plan of length n (n real in, n/2 + 1 complex out).
   fftw_plan realForward(int n);
+  // Out-of-place complex-to-real backward plan of length n (n/2 + 1 complex in, n real
+  // out, unnormalised); like every such FFTW plan it overwrites its input.
+  fftw_plan realBackward(int n);
   // Out-of-place complex forward (sign -1) or backward (sign +1) plan of length n,
   // unnormalised as FFTW defines it.
   fftw_plan complexForward(int n);
@@ -57,7 +60,7 @@ class FftPlanCache {
   FftPlanCache& operator=(const FftPlanCache&) = delete;
 
  private:
-  enum class Kind { RealForward, ComplexForward, ComplexBackward };
+  enum class Kind { RealForward, RealBackward, ComplexForward, ComplexBackward };
   FftPlanCache() = default;
   ~FftPlanCache();
   fftw_plan plan(Kind kind, int n);
