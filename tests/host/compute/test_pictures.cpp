@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PngImage.h"
+#include "tests/host/render/PngTestImage.h"
 #include "host/data/MorletTransform.h"
 #include "host/data/SpectralResults.h"
 #include "host/io/DemoRecording.h"
@@ -16,19 +16,25 @@
 
 namespace {
 
-constexpr Rgb kBackground{20, 20, 30};
+constexpr std::uint32_t kBackground = 0x14141E;  // pixels are 0x00RRGGBB
 constexpr int kSide = 420, kMargin = 10;
 
-std::string outputPath(const std::string& name) { return std::string(SPCTM_TEST_OUTPUT_DIR) + "/" + name; }
-
-Rgb regionColour(char region) {
+std::uint32_t regionColour(char region) {
   switch (region) {
-    case 'F': return {230, 80, 80};
-    case 'C': return {80, 220, 80};
-    case 'P': return {90, 120, 255};
-    case 'O': return {240, 220, 60};
-    case 'T': return {220, 90, 220};
-    default: return {200, 200, 200};
+    case 'F': return 0xE65050;
+    case 'C': return 0x50DC50;
+    case 'P': return 0x5A78FF;
+    case 'O': return 0xF0DC3C;
+    case 'T': return 0xDC5ADC;
+    default: return 0xC8C8C8;
+  }
+}
+
+void disc(PngTestImage& image, int cx, int cy, int radius, std::uint32_t colour) {
+  for (int dy = -radius; dy <= radius; ++dy) {
+    for (int dx = -radius; dx <= radius; ++dx) {
+      if (dx * dx + dy * dy <= radius * radius) image.fillRect(cx + dx, cy + dy, cx + dx + 1, cy + dy + 1, colour);
+    }
   }
 }
 
@@ -37,11 +43,11 @@ std::pair<int, int> pixelOf(const Point2& p) {
   return {kMargin + static_cast<int>(std::lround(p.x)), kSide - kMargin - static_cast<int>(std::lround(p.y))};
 }
 
-PngImage drawLayout(const std::vector<Sensor>& sensors, const Layout2D& layout, char (*region)(const Sensor&)) {
-  PngImage image(kSide, kSide, kBackground);
+PngTestImage drawLayout(const std::vector<Sensor>& sensors, const Layout2D& layout, char (*region)(const Sensor&)) {
+  PngTestImage image(kSide, kSide, kBackground);
   for (std::size_t i = 0; i < sensors.size(); ++i) {
     const auto [x, y] = pixelOf(layout.positions[i]);
-    image.disc(x, y, 5, regionColour(region(sensors[i])));
+    disc(image, x, y, 5, regionColour(region(sensors[i])));
   }
   return image;
 }
@@ -61,11 +67,13 @@ std::vector<Point3> positionsOf(const std::vector<Sensor>& sensors) {
 }
 
 // Blue for decreases, white for no change, red for increases (saturating at +-100 %).
-Rgb changeColour(double relative) {
+std::uint32_t changeColour(double relative) {
   const double v = std::clamp(relative, -1.0, 1.0);
-  const auto fade = [](double a) { return static_cast<std::uint8_t>(std::lround(255.0 * (1.0 - a))); };
-  return v >= 0 ? Rgb{255, fade(v), fade(v)} : Rgb{fade(-v), fade(-v), 255};
+  const auto fade = static_cast<std::uint32_t>(std::lround(255.0 * (1.0 - std::abs(v))));
+  return v >= 0 ? 0xFF0000 | fade << 8 | fade : fade << 16 | fade << 8 | 0xFF;
 }
+std::uint32_t red(std::uint32_t p) { return p >> 16; }
+std::uint32_t blue(std::uint32_t p) { return p & 0xFF; }
 
 }  // namespace
 
@@ -74,14 +82,14 @@ TEST(Pictures, HelmetAndMontageLayouts) {
   auto meg = projectParameterised(positionsOf(helmet), {});
   ASSERT_TRUE(meg);
   ASSERT_TRUE(scanToSize(*meg, kSide - 2 * kMargin));
-  const PngImage megImage = drawLayout(helmet, *meg, megRegion);
-  EXPECT_TRUE(megImage.save(outputPath("compute_helmet_layout.png")));
+  PngTestImage megImage = drawLayout(helmet, *meg, megRegion);
+  EXPECT_TRUE(megImage.write("compute_helmet_layout.png"));
 
   const auto montage = eegMontage1010();
   Layout2D eeg = projectStandard(positionsOf(montage), {}, 2.0, true);
   ASSERT_TRUE(scanToSize(eeg, kSide - 2 * kMargin));
-  const PngImage eegImage = drawLayout(montage, eeg, eegRegion);
-  EXPECT_TRUE(eegImage.save(outputPath("compute_eeg1010_layout.png")));
+  PngTestImage eegImage = drawLayout(montage, eeg, eegRegion);
+  EXPECT_TRUE(eegImage.write("compute_eeg1010_layout.png"));
 
   // Cz in the middle of the picture, central colour; corners empty.
   EXPECT_EQ(eegImage.at(kSide / 2, kSide / 2), regionColour('C'));
@@ -128,22 +136,22 @@ TEST(Pictures, ResultsSpectrogramOfAnOccipitalChannel) {
   const SpectralArrays results = deriveResults(window(rec.active), window(rec.control));
 
   constexpr int kBinW = 4, kBinH = 6;
-  PngImage image(static_cast<int>(results.timePoints) * kBinW, static_cast<int>(freqs) * kBinH, kBackground);
+  PngTestImage image(static_cast<int>(results.timePoints) * kBinW, static_cast<int>(freqs) * kBinH, kBackground);
   for (std::int64_t t = 0; t < results.timePoints; ++t) {
     for (std::int64_t f = 0; f < freqs; ++f) {
       const int x = static_cast<int>(t) * kBinW, y = static_cast<int>(freqs - 1 - f) * kBinH;  // low f at the bottom
       image.fillRect(x, y, x + kBinW, y + kBinH, changeColour(results.power[results.at(t, f)]));
     }
   }
-  EXPECT_TRUE(image.save(outputPath("compute_demo_results_" + rec.channels[static_cast<std::size_t>(channel)].name + ".png")));
+  EXPECT_TRUE(image.write("compute_demo_results_" + rec.channels[static_cast<std::size_t>(channel)].name + ".png"));
 
   // Active time point t is latency 10 t ms; frequency point f is 4 + 2 f Hz.
   const auto pixel = [&](double ms, double hz) {
     return image.at(static_cast<int>(ms / 10.0) * kBinW + 1, static_cast<int>(freqs - 1 - std::lround((hz - 4.0) / 2.0)) * kBinH + 1);
   };
-  const Rgb gammaBurst = pixel(200.0, 60.0), alphaDrop = pixel(400.0, 10.0);
-  EXPECT_EQ(gammaBurst.r, 255);
-  EXPECT_LT(gammaBurst.b, 100);
-  EXPECT_EQ(alphaDrop.b, 255);
-  EXPECT_LT(alphaDrop.r, 100);
+  const std::uint32_t gammaBurst = pixel(200.0, 60.0), alphaDrop = pixel(400.0, 10.0);
+  EXPECT_EQ(red(gammaBurst), 255u);
+  EXPECT_LT(blue(gammaBurst), 100u);
+  EXPECT_EQ(blue(alphaDrop), 255u);
+  EXPECT_LT(red(alphaDrop), 100u);
 }
