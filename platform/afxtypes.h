@@ -30,6 +30,19 @@ constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
 constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
 constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
 
+// a * b / c rounded to the nearest integer (halves away from zero); -1 when c is 0 or the
+// result does not fit an int, as the framework's helper does.
+constexpr int MulDiv(int a, int b, int c) {
+  if (c == 0) return -1;
+  const std::int64_t p = static_cast<std::int64_t>(a) * b;
+  const std::int64_t absP = p < 0 ? -p : p;
+  const std::int64_t absC = c < 0 ? -static_cast<std::int64_t>(c) : c;
+  std::int64_t q = (absP + absC / 2) / absC;
+  if ((p < 0) != (c < 0)) q = -q;
+  if (q > INT32_MAX || q < INT32_MIN) return -1;
+  return static_cast<int>(q);
+}
+
 struct CSize {
   LONG cx = 0;
   LONG cy = 0;
@@ -110,3 +123,12 @@ struct CRect {
   }
   friend constexpr bool operator==(const CRect&, const CRect&) = default;
 };
+
+// The framework's plain-record names for the same types; pointers stand for its LP types.
+using POINT = CPoint;
+using SIZE = CSize;
+using RECT = CRect;
+using LPPOINT = CPoint*;
+using LPSIZE = CSize*;
+using LPRECT = CRect*;
+using LPCRECT = const CRect*;

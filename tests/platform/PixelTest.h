@@ -1,0 +1,70 @@
+// Helpers for pixel-exact tests of the platform's drawing: a white test surface with a DC
+// over it, pixel counts inside and outside rectangles, and a text picture of a region to
+// show in failure messages.
+#pragma once
+
+#include "platform/afxwin.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pixeltest {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// A white surface with a DC drawing on all of it.
+struct Canvas {
+  PixelSurface surface;
+  CDC dc;
+  Canvas(int width, int height) : surface(width, height, kWhite), dc(surface, CPoint(), surface.bounds()) {}
+  COLORREF at(int x, int y) const { return surface.colorAt(x, y); }
+};
+
+// Pixels of `surface` inside `area` (cut to the surface) that have colour c.
+inline int countInside(const PixelSurface& surface, const CRect& area, COLORREF c) {
+  int n = 0;
+  for (int y = std::max<int>(area.top, 0); y < std::min<int>(area.bottom, surface.height()); ++y) {
+    for (int x = std::max<int>(area.left, 0); x < std::min<int>(area.right, surface.width()); ++x) {
+      if (surface.colorAt(x, y) == c) ++n;
+    }
+  }
+  return n;
+}
+
+// Pixels of `surface` outside `area` that differ from colour c.
+inline int countOutsideNot(const PixelSurface& surface, const CRect& area, COLORREF c) {
+  int n = 0;
+  for (int y = 0; y < surface.height(); ++y) {
+    for (int x = 0; x < surface.width(); ++x) {
+      if (!area.PtInRect(CPoint(x, y)) && surface.colorAt(x, y) != c) ++n;
+    }
+  }
+  return n;
+}
+
+// Smallest rectangle holding every pixel that differs from `background` (empty if none).
+inline CRect inkBounds(const PixelSurface& surface, COLORREF background) {
+  CRect box;
+  for (int y = 0; y < surface.height(); ++y) {
+    for (int x = 0; x < surface.width(); ++x) {
+      if (surface.colorAt(x, y) != background) box.UnionRect(box, CRect(x, y, x + 1, y + 1));
+    }
+  }
+  return box;
+}
+
+// One character per pixel of `area`: '.' for `background`, '#' otherwise.
+inline std::string picture(const PixelSurface& surface, const CRect& area, COLORREF background) {
+  std::string s = "\n";
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) s += surface.colorAt(x, y) == background ? '.' : '#';
+    s += '\n';
+  }
+  return s;
+}
+
+}  // namespace pixeltest
