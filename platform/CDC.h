@@ -170,7 +170,8 @@ class CDC {
   // segments meet without overlap; patterned pens run their pattern across consecutive
   // LineTo calls (restarting at MoveTo) and, in OPAQUE mode, fill its gaps with the
   // background colour. Wider pens draw solid, w pixels across, with round ends that cover
-  // both end points. A PS_NULL pen draws nothing but still moves the position.
+  // both end points. A line to the current position itself, or with a PS_NULL pen, draws
+  // nothing but still moves the position.
   BOOL LineTo(int x, int y);
   BOOL LineTo(CPoint p) { return LineTo(p.x, p.y); }
   // Outline with the pen along the edge pixels of (left, top, right, bottom) (edges

@@ -70,7 +70,8 @@ BOOL CDC::LineTo(int x, int y) {
 }
 
 void CDC::drawSegment(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
-  if (m_s.penStyle == PS_NULL) return;
+  // A line from a point to itself draws nothing, whatever the width.
+  if (m_s.penStyle == PS_NULL || (x0 == x1 && y0 == y1)) return;
   if (m_s.penWidth <= 1) {
     drawThinLine(x0, y0, x1, y1);
   } else {
