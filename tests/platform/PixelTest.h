@@ -7,7 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+
+// Readable values in failure messages (found by GoogleTest next to the types).
+inline void PrintTo(const CPoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+inline void PrintTo(const CSize& s, std::ostream* os) { *os << s.cx << " x " << s.cy; }
+inline void PrintTo(const CRect& r, std::ostream* os) {
+  *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
 
 namespace pixeltest {
 

@@ -1,0 +1,273 @@
+// Text: face resolution and height semantics, extents that are stable and equal to the drawn
+// width, background modes, alignment, DrawText placement and prefixes, clipping, and a
+// missing font.
+#include "PixelTest.h"
+
+#include "platform/FontEngine.h"
+#include "platform/FontFace.h"
+
+#include <cwchar>
+
+using namespace pixeltest;
+
+namespace {
+
+LOGFONT logFont(LONG height, const wchar_t* face, LONG weight = FW_NORMAL) {
+  LOGFONT lf;
+  lf.lfHeight = height;
+  lf.lfWeight = weight;
+  std::wcsncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+  return lf;
+}
+
+// A created font; the test stops when the machine cannot serve it.
+struct Font {
+  CFont font;
+  explicit Font(const LOGFONT& lf) {
+    EXPECT_TRUE(font.CreateFontIndirect(&lf)) << font.creationError();
+  }
+};
+
+const CString kZero(L"0.000");
+const CString kSelectLow(L"Select Low:1.000");
+
+}  // namespace
+
+TEST(Fonts, DialogFaceNamesResolveToLiberationSans) {
+  for (const wchar_t* name : {L"Arial", L"MS Sans Serif", L"MS Shell Dlg", L"MS Shell Dlg 2", L""}) {
+    Font f(logFont(12, name));
+    ASSERT_TRUE(f.font.face());
+    EXPECT_EQ(f.font.face()->familyName(), "Liberation Sans") << toUtf8(name);
+  }
+  Font bold(logFont(12, L"Arial", FW_BOLD));
+  EXPECT_EQ(bold.font.face()->styleName(), "Bold");
+}
+
+TEST(Fonts, PositiveHeightIsTheCellNegativeTheCharacterHeight) {
+  Canvas c(10, 10);
+  for (LONG h : {8, 12, 16, 25}) {
+    Font cell(logFont(h, L"Arial"));
+    Font em(logFont(-h, L"Arial"));
+    TEXTMETRIC tm;
+    c.dc.SelectObject(&cell.font);
+    ASSERT_TRUE(c.dc.GetTextMetrics(&tm));
+    EXPECT_EQ(tm.tmHeight, h);
+    EXPECT_EQ(tm.tmAscent + tm.tmDescent, h);
+    c.dc.SelectObject(&em.font);
+    ASSERT_TRUE(c.dc.GetTextMetrics(&tm));
+    EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, h);
+    EXPECT_GT(tm.tmHeight, h);  // the cell holds accents above the em square
+    EXPECT_EQ(c.dc.GetTextExtent(kZero).cy, tm.tmHeight);
+  }
+}
+
+TEST(TextExtent, LabelsMeasureTheSameEverywhereAndAddUp) {
+  Font first(logFont(12, L"Arial"));
+  Font second(logFont(12, L"Arial"));
+  Canvas a(50, 20);
+  Canvas b(50, 20);
+  a.dc.SelectObject(&first.font);
+  b.dc.SelectObject(&second.font);
+  for (const CString& text : {kZero, kSelectLow}) {
+    const CSize size = a.dc.GetTextExtent(text);
+    EXPECT_EQ(size.cy, 12);
+    b.dc.TextOut(0, 0, CString(L"warm up other glyphs: xyz %&/ ABC"));
+    EXPECT_EQ(b.dc.GetTextExtent(text), size);
+    CSize viaHandle;
+    ASSERT_TRUE(GetTextExtentPoint32W(a.dc.GetSafeHdc(), text, text.GetLength(), &viaHandle));
+    EXPECT_EQ(viaHandle, size);
+    int sum = 0;
+    for (int i = 0; i < text.GetLength(); ++i) sum += a.dc.GetTextExtent(text.Mid(i, 1)).cx;
+    EXPECT_EQ(size.cx, sum) << "no kerning: the advances add up";
+  }
+  // The values this platform's hinting gives; layouts are built on them.
+  EXPECT_EQ(a.dc.GetTextExtent(kZero), CSize(27, 12));
+  EXPECT_EQ(a.dc.GetTextExtent(kSelectLow), CSize(82, 12));
+  EXPECT_EQ(a.dc.GetTextExtent(L"", 0), CSize(0, 12));
+  EXPECT_EQ(a.dc.GetTextExtent(kZero, -1), CSize(0, 0));
+}
+
+TEST(TextOut, OpaqueModePaintsExactlyTheMeasuredCell) {
+  Font arial(logFont(12, L"Arial"));
+  for (const CString& text : {kZero, kSelectLow}) {
+    Canvas c(120, 30);
+    c.dc.SelectObject(&arial.font);
+    c.dc.SetBkColor(RGB(0, 200, 0));
+    c.dc.SetBkMode(OPAQUE);
+    ASSERT_TRUE(c.dc.TextOut(7, 9, text));
+    const CSize size = c.dc.GetTextExtent(text);
+    const CRect cell(CPoint(7, 9), size);
+    EXPECT_EQ(inkBounds(c.surface, kWhite), cell) << picture(c.surface, CRect(0, 5, 100, 25), kWhite);
+    EXPECT_GT(countInside(c.surface, cell, RGB(0, 200, 0)), size.cx * size.cy / 2);
+    EXPECT_GT(countInside(c.surface, cell, kBlack), 0);  // fully covered stems
+  }
+}
+
+TEST(TextOut, TransparentModeLeavesTheBackgroundAndInkFillsTheWidth) {
+  Font arial(logFont(12, L"Arial"));
+  for (const CString& text : {kZero, kSelectLow}) {
+    const COLORREF paper = RGB(20, 40, 200);
+    Canvas c(120, 30);
+    c.surface.fill(paper);
+    c.dc.SelectObject(&arial.font);
+    c.dc.SetBkMode(TRANSPARENT);
+    c.dc.SetTextColor(RGB(255, 255, 0));
+    c.dc.TextOut(7, 9, text);
+    const CSize size = c.dc.GetTextExtent(text);
+    const CRect ink = inkBounds(c.surface, paper);
+    // The glyphs stay inside the cell and reach to within a pixel of its right edge.
+    EXPECT_GE(ink.left, 7);
+    EXPECT_LE(ink.right, 7 + size.cx);
+    EXPECT_GE(ink.right, 7 + size.cx - 2);
+    EXPECT_GE(ink.top, 9);
+    EXPECT_LE(ink.bottom, 9 + size.cy);
+    EXPECT_GT(countInside(c.surface, ink, paper), 0);
+    EXPECT_GT(countInside(c.surface, ink, RGB(255, 255, 0)), 0);
+    // Anti-aliased edges lie between paper and ink in every channel.
+    for (int y = ink.top; y < ink.bottom; ++y) {
+      for (int x = ink.left; x < ink.right; ++x) {
+        const COLORREF p = c.at(x, y);
+        EXPECT_GE(GetRValue(p), 20);
+        EXPECT_GE(GetGValue(p), 40);
+        EXPECT_LE(GetBValue(p), 200);
+      }
+    }
+  }
+}
+
+TEST(TextOut, AlignmentFlagsPlaceTheCellAroundThePoint) {
+  Font arial(logFont(16, L"Arial"));
+  struct Case { UINT align; int dx, dy; };  // cell offset in extents / ascent units
+  Canvas probe(4, 4);
+  probe.dc.SelectObject(&arial.font);
+  const CSize size = probe.dc.GetTextExtent(kZero);
+  TEXTMETRIC tm;
+  probe.dc.GetTextMetrics(&tm);
+  const CPoint p(60, 30);
+  const CRect expected[] = {
+      CRect(CPoint(p.x, p.y), size),
+      CRect(CPoint(p.x - size.cx, p.y - size.cy), size),
+      CRect(CPoint(p.x - size.cx / 2, p.y - tm.tmAscent), size),
+  };
+  const UINT aligns[] = {TA_LEFT | TA_TOP, TA_RIGHT | TA_BOTTOM, TA_CENTER | TA_BASELINE};
+  for (int i = 0; i < 3; ++i) {
+    Canvas c(120, 60);
+    c.dc.SelectObject(&arial.font);
+    c.dc.SetBkColor(kRed);
+    EXPECT_EQ(c.dc.SetTextAlign(aligns[i]), TA_LEFT | TA_TOP);
+    c.dc.TextOut(p.x, p.y, kZero);
+    EXPECT_EQ(inkBounds(c.surface, kWhite), expected[i]) << i;
+  }
+}
+
+TEST(TextOut, IsCutAtTheClipRectangle) {
+  Font arial(logFont(12, L"Arial"));
+  PixelSurface s(80, 30, kWhite);
+  CDC dc(s, CPoint(10, 5), CRect(0, 0, 30, 8));
+  dc.SelectObject(&arial.font);
+  dc.SetBkColor(kRed);
+  EXPECT_TRUE(dc.TextOut(5, 3, kSelectLow));
+  EXPECT_EQ(inkBounds(s, kWhite), CRect(15, 8, 40, 13));
+  EXPECT_TRUE(dc.TextOut(INT32_MAX - 3, INT32_MIN + 2, kSelectLow));  // far away: nothing
+  EXPECT_EQ(inkBounds(s, kWhite), CRect(15, 8, 40, 13));
+  EXPECT_FALSE(dc.TextOutW(0, 0, nullptr, 3));
+  EXPECT_FALSE(dc.TextOutW(0, 0, L"x", -1));
+}
+
+TEST(DrawText, PlacesOneLineInTheRectangle) {
+  Font arial(logFont(12, L"Arial"));
+  Canvas probe(4, 4);
+  probe.dc.SelectObject(&arial.font);
+  const CSize size = probe.dc.GetTextExtent(kZero);
+  const CRect box(10, 10, 110, 41);
+  struct Case { UINT format; CPoint topLeft; int result; };
+  const Case cases[] = {
+      {DT_LEFT | DT_TOP, {10, 10}, size.cy},
+      {DT_CENTER | DT_VCENTER, {10 + (100 - size.cx) / 2, 10 + (31 - size.cy) / 2}, (31 - size.cy) / 2 + size.cy},
+      {DT_RIGHT | DT_BOTTOM, {110 - size.cx, 41 - size.cy}, 31},
+  };
+  for (const Case& k : cases) {
+    Canvas c(130, 60);
+    c.dc.SelectObject(&arial.font);
+    c.dc.SetBkColor(kRed);
+    CRect r = box;
+    EXPECT_EQ(c.dc.DrawText(kZero, &r, k.format | DT_SINGLELINE), k.result);
+    EXPECT_EQ(inkBounds(c.surface, kWhite), CRect(k.topLeft, size)) << k.format;
+  }
+  CRect calc(5, 6, 7, 8);
+  EXPECT_EQ(probe.dc.DrawText(kZero, &calc, DT_CALCRECT), size.cy);
+  EXPECT_EQ(calc, CRect(CPoint(5, 6), size));
+  EXPECT_EQ(countInside(probe.surface, probe.surface.bounds(), kWhite), 16);  // nothing drawn
+}
+
+TEST(DrawText, ClipsToTheRectangleUnlessToldNotTo) {
+  Font arial(logFont(12, L"Arial"));
+  for (const UINT noclip : {0u, DT_NOCLIP}) {
+    Canvas c(130, 30);
+    c.dc.SelectObject(&arial.font);
+    c.dc.SetBkColor(kRed);
+    CRect narrow(10, 5, 40, 15);
+    c.dc.DrawText(kSelectLow, &narrow, DT_LEFT | DT_VCENTER | noclip);
+    const CSize size = c.dc.GetTextExtent(kSelectLow);
+    const CRect cell(CPoint(10, 5 + (10 - size.cy) / 2), size);
+    CRect expect = cell;
+    if (!noclip) expect.IntersectRect(cell, narrow);
+    EXPECT_EQ(inkBounds(c.surface, kWhite), expect) << noclip;
+  }
+}
+
+TEST(DrawText, AmpersandMarksTheUnderlinedCharacter) {
+  Font arial(logFont(12, L"Arial"));
+  Canvas c(120, 30);
+  c.dc.SelectObject(&arial.font);
+  auto calcWidth = [&](const wchar_t* text, UINT format) {
+    CRect r(0, 0, 0, 0);
+    c.dc.DrawText(text, -1, &r, format | DT_CALCRECT);
+    return r.Width();
+  };
+  EXPECT_EQ(calcWidth(L"&Apply", 0), c.dc.GetTextExtent(CString(L"Apply")).cx);
+  EXPECT_EQ(calcWidth(L"A&&B", 0), c.dc.GetTextExtent(CString(L"A&B")).cx);
+  EXPECT_EQ(calcWidth(L"&Apply", DT_NOPREFIX), c.dc.GetTextExtent(CString(L"&Apply")).cx);
+
+  c.dc.SetBkMode(TRANSPARENT);
+  CRect r(10, 5, 110, 25);
+  c.dc.DrawText(CString(L"&Apply"), &r, DT_LEFT | DT_TOP);
+  TEXTMETRIC tm;
+  c.dc.GetTextMetrics(&tm);
+  const int underlineRow = 5 + tm.tmAscent + 1;
+  const int widthA = c.dc.GetTextExtent(CString(L"A")).cx;
+  EXPECT_EQ(countInside(c.surface, CRect(10, underlineRow, 10 + widthA, underlineRow + 1), kBlack), widthA)
+      << picture(c.surface, CRect(8, 3, 50, 22), kWhite);
+}
+
+TEST(Fonts, UnderlinedFontUnderlinesTheWholeWidth) {
+  LOGFONT lf = logFont(12, L"Arial");
+  lf.lfUnderline = 1;
+  Font underlined(lf);
+  Canvas c(120, 30);
+  c.dc.SelectObject(&underlined.font);
+  c.dc.SetBkMode(TRANSPARENT);
+  c.dc.TextOut(10, 5, kZero);
+  const int cx = c.dc.GetTextExtent(kZero).cx;
+  TEXTMETRIC tm;
+  c.dc.GetTextMetrics(&tm);
+  EXPECT_EQ(tm.tmUnderlined, 1);
+  const int row = 5 + tm.tmAscent + 1;
+  EXPECT_EQ(countInside(c.surface, CRect(10, row, 10 + cx, row + 1), kBlack), cx);
+}
+
+TEST(Fonts, AMissingFontIsAnErrorNotACrash) {
+  FontEngine bare(false);  // knows no font file at all
+  std::string error;
+  EXPECT_EQ(bare.open(logFont(12, L"Arial"), &error), nullptr);
+  EXPECT_NE(error.find("Arial"), std::string::npos) << error;
+
+  CFont never;
+  Canvas c(20, 20);
+  CFont* before = c.dc.GetCurrentFont();
+  EXPECT_EQ(c.dc.SelectObject(&never), nullptr);
+  EXPECT_EQ(c.dc.GetCurrentFont(), before);
+  EXPECT_FALSE(never.CreateFontIndirect(nullptr));
+  LOGFONT out;
+  EXPECT_EQ(never.GetLogFont(&out), 0);
+}
