@@ -31,6 +31,7 @@ void CDC::resetState() {
 
 void CDC::setTarget(PixelSurface* surface, CPoint origin, const CRect& clip) {
   m_saved.clear();
+  m_memory = false;
   m_s.surfaceKeep.reset();
   m_s.bitmap = nullptr;
   m_s.surface = surface;
@@ -231,14 +232,18 @@ COLORREF CDC::GetPixel(int x, int y) const {
   return PixelSurface::colorOf(m_clipBits[static_cast<std::ptrdiff_t>(dy) * m_stride + dx]);
 }
 
-void CDC::fillSurfaceRect(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b,
-                          std::uint32_t pixel) {
+bool CDC::cutToClip(std::int64_t& l, std::int64_t& t, std::int64_t& r, std::int64_t& b) const {
   const CRect& c = m_s.clip;
   l = std::max<std::int64_t>(l, c.left);
   t = std::max<std::int64_t>(t, c.top);
   r = std::min<std::int64_t>(r, c.right);
   b = std::min<std::int64_t>(b, c.bottom);
-  if (l >= r || t >= b) return;
+  return l < r && t < b;
+}
+
+void CDC::fillSurfaceRect(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b,
+                          std::uint32_t pixel) {
+  if (!cutToClip(l, t, r, b)) return;
   for (auto y = t; y < b; ++y) {
     std::fill_n(m_s.surface->row(static_cast<int>(y)) + l, r - l, pixel);
   }
@@ -272,11 +277,7 @@ void CDC::Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight) {
 }
 
 void CDC::invertSurfaceRect(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b) {
-  const CRect& c = m_s.clip;
-  l = std::max<std::int64_t>(l, c.left);
-  t = std::max<std::int64_t>(t, c.top);
-  r = std::min<std::int64_t>(r, c.right);
-  b = std::min<std::int64_t>(b, c.bottom);
+  if (!cutToClip(l, t, r, b)) return;
   for (auto y = t; y < b; ++y) {
     std::uint32_t* row = m_s.surface->row(static_cast<int>(y));
     for (auto x = l; x < r; ++x) row[x] ^= 0x00FFFFFFu;
@@ -381,13 +382,9 @@ int CDC::StretchDIBits(int xDest, int yDest, int destWidth, int destHeight, int 
   if (sx0 < 0 || sy0 < 0 || sx0 + srcWidth > imageW || sy0 + srcHeight > imageH) return 0;
   if (m_s.surface == nullptr) return srcHeight;
 
-  const CRect& c = m_s.clip;
   const std::int64_t dl = devX(xDest), dt = devY(yDest);
-  const std::int64_t l = std::max<std::int64_t>(dl, c.left);
-  const std::int64_t t = std::max<std::int64_t>(dt, c.top);
-  const std::int64_t r = std::min<std::int64_t>(dl + destWidth, c.right);
-  const std::int64_t b = std::min<std::int64_t>(dt + destHeight, c.bottom);
-  if (l >= r || t >= b) return srcHeight;
+  std::int64_t l = dl, t = dt, r = dl + destWidth, b = dt + destHeight;
+  if (!cutToClip(l, t, r, b)) return srcHeight;
 
   // Each destination pixel takes the source pixel under its centre.
   auto sourceIndex = [](std::int64_t d, std::int64_t srcSize, std::int64_t destSize) {

@@ -45,8 +45,9 @@ class CDC {
   HDC GetSafeHdc() const { return m_hDC; }
 
   // ---- Target ----------------------------------------------------------------------
-  // (Re)points the DC at a surface as the constructor does; resets the viewport origin and
-  // drops any saved states. The surface must outlive the DC or the next setTarget.
+  // (Re)points the DC at a surface as the constructor does (a memory DC becomes a plain
+  // one); resets the viewport origin and drops any saved states. The surface must outlive
+  // the DC or the next setTarget.
   void setTarget(PixelSurface* surface, CPoint origin, const CRect& clip);
   // Makes this a memory DC holding a 1 x 1 placeholder bitmap; it draws on whatever bitmap
   // is selected next. `other` may be null. FALSE when this DC already has a target.
@@ -276,6 +277,8 @@ class CDC {
   std::int64_t devX(int x) const { return std::int64_t{x} + m_s.deviceOrg.x + m_s.viewportOrg.x; }
   std::int64_t devY(int y) const { return std::int64_t{y} + m_s.deviceOrg.y + m_s.viewportOrg.y; }
   // Helpers below take surface coordinates and clip to m_s.clip themselves.
+  // Cuts [l, r) x [t, b) to the clip rectangle; false when nothing is left.
+  bool cutToClip(std::int64_t& l, std::int64_t& t, std::int64_t& r, std::int64_t& b) const;
   void fillSurfaceRect(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b,
                        std::uint32_t pixel);
   void invertSurfaceRect(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b);
