@@ -6,7 +6,9 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_MODULE_H
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -25,6 +27,23 @@ std::string stringOf(FcPattern* p, const char* object) {
   FcChar8* s = nullptr;
   if (FcPatternGetString(p, object, 0, &s) != FcResultMatch || s == nullptr) return {};
   return reinterpret_cast<const char*>(s);
+}
+
+// FreeType's usual start-up reads FREETYPE_PROPERTIES from the environment, which can
+// change hinting and so every text extent. Building the library from its parts leaves that
+// step out: the one hinting choice of FontFace holds whatever the environment says.
+void* ftAlloc(FT_Memory, long size) { return std::malloc(static_cast<std::size_t>(size)); }
+void ftFree(FT_Memory, void* block) { std::free(block); }
+void* ftRealloc(FT_Memory, long, long size, void* block) {
+  return std::realloc(block, static_cast<std::size_t>(size));
+}
+FT_MemoryRec_ gMemory{nullptr, ftAlloc, ftFree, ftRealloc};
+
+std::shared_ptr<FT_LibraryRec_> newFreeType() {
+  FT_Library lib = nullptr;
+  if (FT_New_Library(&gMemory, &lib) != 0) return nullptr;
+  FT_Add_Default_Modules(lib);
+  return std::shared_ptr<FT_LibraryRec_>(lib, [](FT_Library l) { FT_Done_Library(l); });
 }
 
 struct PatternDeleter {
@@ -52,10 +71,7 @@ FontEngine::FontEngine(bool withInstalledFonts) : m_config(std::make_unique<Conf
     FcConfigParseAndLoadFromMemory(m_config->fc,
                                    reinterpret_cast<const FcChar8*>(kFontAliasesXml), FcTrue);
   }
-  FT_Library lib = nullptr;
-  if (FT_Init_FreeType(&lib) == 0) {
-    m_library = std::shared_ptr<FT_LibraryRec_>(lib, [](FT_Library l) { FT_Done_FreeType(l); });
-  }
+  m_library = newFreeType();
 }
 
 FontEngine::~FontEngine() = default;

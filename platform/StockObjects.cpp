@@ -1,12 +1,13 @@
 #include "platform/StockObjects.h"
 
+#include <cwchar>
+
 namespace {
 
 // SYSTEM_FONT: the bold face of window text; DEFAULT_GUI_FONT: the 8-point dialog face.
 LOGFONT stockFont(int id) {
   LOGFONT lf;
-  const wchar_t face[] = L"MS Shell Dlg";
-  for (std::size_t i = 0; i < sizeof(face) / sizeof(face[0]); ++i) lf.lfFaceName[i] = face[i];
+  std::wcsncpy(lf.lfFaceName, L"MS Shell Dlg", LF_FACESIZE - 1);
   if (id == SYSTEM_FONT) {
     lf.lfHeight = 16;
     lf.lfWeight = FW_BOLD;

@@ -6,6 +6,7 @@
 #include "platform/FontEngine.h"
 #include "platform/FontFace.h"
 
+#include <cstdlib>
 #include <cwchar>
 
 using namespace pixeltest;
@@ -59,6 +60,18 @@ TEST(Fonts, PositiveHeightIsTheCellNegativeTheCharacterHeight) {
     EXPECT_GT(tm.tmHeight, h);  // the cell holds accents above the em square
     EXPECT_EQ(c.dc.GetTextExtent(kZero).cy, tm.tmHeight);
   }
+}
+
+TEST(Fonts, PointSizesBecomeEmHeightsAt96PixelsPerInch) {
+  CFont f;
+  ASSERT_TRUE(f.CreatePointFont(80, L"MS Shell Dlg"));
+  LOGFONT lf;
+  EXPECT_EQ(f.GetLogFont(&lf), static_cast<int>(sizeof(LOGFONT)));
+  EXPECT_EQ(lf.lfHeight, -11);  // 8 points = 10.67 pixels, rounded
+  EXPECT_STREQ(lf.lfFaceName, L"MS Shell Dlg");
+  EXPECT_EQ(MulDiv(-5, 3, 2), -8);  // halves away from zero
+  EXPECT_EQ(MulDiv(5, 3, -2), -8);
+  EXPECT_EQ(MulDiv(1, 1, 0), -1);
 }
 
 TEST(TextExtent, LabelsMeasureTheSameEverywhereAndAddUp) {
@@ -254,6 +267,21 @@ TEST(Fonts, UnderlinedFontUnderlinesTheWholeWidth) {
   EXPECT_EQ(tm.tmUnderlined, 1);
   const int row = 5 + tm.tmAscent + 1;
   EXPECT_EQ(countInside(c.surface, CRect(10, row, 10 + cx, row + 1), kBlack), cx);
+}
+
+TEST(Fonts, GlyphsIgnoreFreeTypeSettingsFromTheEnvironment) {
+  const LOGFONT lf = logFont(12, L"Arial");
+  std::string error;
+  auto plain = FontEngine(true).open(lf, &error);
+  ASSERT_TRUE(plain) << error;
+  ::setenv("FREETYPE_PROPERTIES", "autofitter:no-stem-darkening=0 autofitter:increase-x-height=1", 1);
+  auto tuned = FontEngine(true).open(lf, &error);
+  ::unsetenv("FREETYPE_PROPERTIES");
+  ASSERT_TRUE(tuned) << error;
+  for (const wchar_t ch : std::wstring(L"Select Low:1.000 xg")) {
+    EXPECT_EQ(tuned->glyph(ch).advance, plain->glyph(ch).advance) << static_cast<char>(ch);
+    EXPECT_EQ(tuned->glyph(ch).coverage, plain->glyph(ch).coverage) << static_cast<char>(ch);
+  }
 }
 
 TEST(Fonts, AMissingFontIsAnErrorNotACrash) {
