@@ -127,19 +127,17 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     if (!m_s.brushHollow) fillSurfaceRect(l, t, rr, b, m_s.brushPixel);
     return TRUE;
   }
-  // The frame is w pixels across, centred on the edge pixels like a wide line.
+  // The frame is w pixels across, centred on the edge pixels like a wide line; the brush
+  // fills what lies inside it.
   const int w = m_s.penWidth;
   const std::int64_t lo = w / 2;
-  const CRect outer(static_cast<LONG>(l - lo), static_cast<LONG>(t - lo),
-                    static_cast<LONG>(rr - 1 - lo + w), static_cast<LONG>(b - 1 - lo + w));
-  const CRect inner(static_cast<LONG>(l - lo + w), static_cast<LONG>(t - lo + w),
-                    static_cast<LONG>(rr - 1 - lo), static_cast<LONG>(b - 1 - lo));
-  if (!inner.IsRectEmpty() && !m_s.brushHollow) {
-    fillSurfaceRect(inner.left, inner.top, inner.right, inner.bottom, m_s.brushPixel);
-  }
+  const std::int64_t oL = l - lo, oT = t - lo, oR = rr - 1 - lo + w, oB = b - 1 - lo + w;
+  const std::int64_t iL = oL + w, iT = oT + w, iR = rr - 1 - lo, iB = b - 1 - lo;
+  const bool hollowFrame = iL < iR && iT < iB;
+  if (hollowFrame && !m_s.brushHollow) fillSurfaceRect(iL, iT, iR, iB, m_s.brushPixel);
   const std::uint32_t pen = m_s.penPixel;
-  if (inner.IsRectEmpty()) {
-    fillSurfaceRect(outer.left, outer.top, outer.right, outer.bottom, pen);
+  if (!hollowFrame) {
+    fillSurfaceRect(oL, oT, oR, oB, pen);
   } else if (w <= 1 && patternOf(m_s.penStyle) != nullptr) {
     // A patterned outline runs once around, clockwise from the top-left corner.
     const int savedPhase = m_s.stylePhase;
@@ -150,10 +148,10 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     drawThinLine(l, b - 1, l, t);
     m_s.stylePhase = savedPhase;
   } else {
-    fillSurfaceRect(outer.left, outer.top, outer.right, inner.top, pen);
-    fillSurfaceRect(outer.left, inner.bottom, outer.right, outer.bottom, pen);
-    fillSurfaceRect(outer.left, inner.top, inner.left, inner.bottom, pen);
-    fillSurfaceRect(inner.right, inner.top, outer.right, inner.bottom, pen);
+    fillSurfaceRect(oL, oT, oR, iT, pen);
+    fillSurfaceRect(oL, iB, oR, oB, pen);
+    fillSurfaceRect(oL, iT, iL, iB, pen);
+    fillSurfaceRect(iR, iT, oR, iB, pen);
   }
   return TRUE;
 }

@@ -137,22 +137,24 @@ void FontFace::render(wchar_t ch, Glyph& out) {
 }
 
 int FontFace::textWidth(std::wstring_view text) {
-  int width = 0;
+  std::int64_t width = 0;
   for (wchar_t ch : text) width += glyph(ch).advance;
-  return width;
+  return static_cast<int>(std::min<std::int64_t>(width, INT32_MAX));
 }
 
 void FontFace::drawText(PixelSurface& surface, const CRect& clip, int x, int baseline,
                         std::wstring_view text, COLORREF color) {
   const std::uint32_t pixel = PixelSurface::pixelOf(color);
-  int penX = x;
+  std::int64_t penX = x;
   for (wchar_t ch : text) {
+    // No glyph reaches a cell height left of its pen position: the rest is out of sight.
+    if (penX - m_metrics.height > clip.right) break;
     const Glyph& g = glyph(ch);
-    const int gx = penX + g.left;
+    const std::int64_t gx = penX + g.left;
     const int gy = baseline - g.top;
     penX += g.advance;
-    const int x0 = std::max(gx, static_cast<int>(clip.left));
-    const int x1 = std::min(gx + g.width, static_cast<int>(clip.right));
+    const auto x0 = static_cast<int>(std::max<std::int64_t>(gx, clip.left));
+    const auto x1 = static_cast<int>(std::min<std::int64_t>(gx + g.width, clip.right));
     const int y0 = std::max(gy, static_cast<int>(clip.top));
     const int y1 = std::min(gy + g.height, static_cast<int>(clip.bottom));
     if (x0 >= x1 || y0 >= y1) continue;
