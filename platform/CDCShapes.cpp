@@ -110,8 +110,10 @@ void CDC::drawWideLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::i
   const double radius = w / 2.0;
   const double ax = static_cast<double>(x0) - shift, ay = static_cast<double>(y0) - shift;
   const double bx = static_cast<double>(x1) - shift, by = static_cast<double>(y1) - shift;
-  const auto top = std::max<std::int64_t>(static_cast<std::int64_t>(std::floor(std::min(ay, by) - radius)), m_s.clip.top);
-  const auto bottom = std::min<std::int64_t>(static_cast<std::int64_t>(std::ceil(std::max(ay, by) + radius)), m_s.clip.bottom - 1);
+  const auto top = std::max<std::int64_t>(
+      static_cast<std::int64_t>(std::floor(std::min(ay, by) - radius)), m_s.clip.top);
+  const auto bottom = std::min<std::int64_t>(
+      static_cast<std::int64_t>(std::ceil(std::max(ay, by) + radius)), m_s.clip.bottom - 1);
   for (std::int64_t y = top; y <= bottom; ++y) {
     const raster::Span s = raster::capsuleRow(ax, ay, bx, by, radius, y);
     if (!s.empty()) fillSpan(y, s.first, s.last, m_s.penPixel);
@@ -237,7 +239,8 @@ void CDC::drawEllipseShape(std::int64_t l, std::int64_t t, std::int64_t r, std::
     last = std::min<std::int64_t>(last, m_s.clip.right - 1);
     std::uint32_t* row = m_s.surface->row(static_cast<int>(y));
     for (std::int64_t x = first; x <= last; ++x) {
-      const double a = normalizedAngle(screenAngle(static_cast<double>(x), static_cast<double>(y), cx, cy) - start);
+      const double angle = screenAngle(static_cast<double>(x), static_cast<double>(y), cx, cy);
+      const double a = normalizedAngle(angle - start);
       if (a <= sweep + kAngleTolerance || a >= kTwoPi - kAngleTolerance) row[x] = m_s.penPixel;
     }
   };

@@ -57,7 +57,7 @@ void CDC::drawTextAt(std::int64_t x, std::int64_t y, std::wstring_view text, UIN
   if (m_s.bkMode == OPAQUE) {
     fillSurfaceRect(left, top, left + width, top + m.height, PixelSurface::pixelOf(m_s.bkColor));
   }
-  face.drawText(*m_s.surface, c, static_cast<int>(left), static_cast<int>(baseline), text,
+  face.drawText(*m_s.surface, c, left, static_cast<int>(baseline), text,
                 m_s.textColor);
   const std::uint32_t ink = PixelSurface::pixelOf(m_s.textColor);
   const std::int64_t lineTop = baseline + m.underlineOffset;

@@ -142,7 +142,7 @@ int FontFace::textWidth(std::wstring_view text) {
   return static_cast<int>(std::min<std::int64_t>(width, INT32_MAX));
 }
 
-void FontFace::drawText(PixelSurface& surface, const CRect& clip, int x, int baseline,
+void FontFace::drawText(PixelSurface& surface, const CRect& clip, std::int64_t x, int baseline,
                         std::wstring_view text, COLORREF color) {
   const std::uint32_t pixel = PixelSurface::pixelOf(color);
   std::int64_t penX = x;

@@ -65,7 +65,7 @@ class FontFace {
   // Blends the glyphs of `text` in `color` over `surface`: the pen starts at x, the
   // baseline is row `baseline`, and only pixels inside `clip` (surface coordinates, lying
   // within the surface) change.
-  void drawText(PixelSurface& surface, const CRect& clip, int x, int baseline,
+  void drawText(PixelSurface& surface, const CRect& clip, std::int64_t x, int baseline,
                 std::wstring_view text, COLORREF color);
 
  private:

@@ -23,6 +23,8 @@ std::int64_t clampToInt64(Wide v) {
   return static_cast<std::int64_t>(std::clamp<Wide>(v, lo, hi));
 }
 
+std::int64_t floorToInt(double v) { return static_cast<std::int64_t>(std::floor(v)); }
+
 // Tolerance for pixel centres that fall on a boundary up to rounding error, so that such
 // ties are decided the same way on both sides of a symmetric shape.
 constexpr double kEdgeTolerance = 1e-9;
@@ -52,8 +54,8 @@ std::pair<std::int64_t, std::int64_t> LineWalk::minorRange(std::int64_t kLo,
                                                            std::int64_t kHi) const {
   constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
   constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
-  if (kLo > kHi) return {1, 0};
-  if (m_dMinor == 0) return (kLo <= 0 && 0 <= kHi) ? std::make_pair(kMin, kMax) : std::make_pair<std::int64_t, std::int64_t>(1, 0);
+  if (kLo > kHi || (m_dMinor == 0 && (kLo > 0 || kHi < 0))) return {1, 0};
+  if (m_dMinor == 0) return {kMin, kMax};
   // k(i) = floor((2 i dMinor + dMajor) / (2 dMajor)) is non-decreasing in i, so each
   // bound on k becomes a bound on i.
   const Wide twoMinor = Wide{2} * m_dMinor;
@@ -95,12 +97,12 @@ Span EllipseRows::row(std::int64_t y) const {
   if (width % 2 == 1) {
     // Odd width: a centre column; pixel offsets 0, 1, 2 ... from it.
     const std::int64_t cx = centreX2() / 2;
-    const auto k = std::max<std::int64_t>(0, static_cast<std::int64_t>(std::floor(halfWidth + kEdgeTolerance)));
+    const auto k = std::max(std::int64_t{0}, floorToInt(halfWidth + kEdgeTolerance));
     return {cx - k, cx + k};
   }
   // Even width: the centre lies between columns m and m + 1; offsets 0.5, 1.5 ...
   const std::int64_t m = (centreX2() - 1) / 2;
-  const auto k = std::max<std::int64_t>(0, static_cast<std::int64_t>(std::floor(halfWidth - 0.5 + kEdgeTolerance)));
+  const auto k = std::max(std::int64_t{0}, floorToInt(halfWidth - 0.5 + kEdgeTolerance));
   return {m - k, m + 1 + k};
 }
 
@@ -159,8 +161,9 @@ Span capsuleRow(double ax, double ay, double bx, double by, double radius, std::
   }
   if (!(lo < hi)) return {};
   // Open interval (lo, hi): the pixel centres strictly inside.
-  return {static_cast<std::int64_t>(std::floor(lo + kEdgeTolerance)) + 1,
-          static_cast<std::int64_t>(std::ceil(hi - kEdgeTolerance)) - 1};
+  const std::int64_t first = floorToInt(lo + kEdgeTolerance) + 1;
+  const auto last = static_cast<std::int64_t>(std::ceil(hi - kEdgeTolerance)) - 1;
+  return {first, last};
 }
 
 }  // namespace raster
