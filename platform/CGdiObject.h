@@ -1,8 +1,10 @@
 // Base of the drawing objects a device context selects: pens, brushes, fonts, bitmaps.
-// An object holds a drawing resource from a successful Create call until DeleteObject (or
-// its destruction); only then can it be selected. A DC copies what it needs at selection,
-// so deleting an object that is still selected never leaves the DC dangling. Stock objects
-// (StockObjects.h) live for the whole process and refuse deletion. Not copyable.
+// An object holds a resource from a successful Create call until DeleteObject or its
+// destruction; only then can it be selected. Stock objects (StockObjects.h) live for the
+// whole process and refuse deletion. Not copyable.
+//
+// A DC copies what it needs at selection, so deleting an object that is still selected
+// never leaves the DC dangling.
 #pragma once
 
 #include "platform/afxgdi.h"

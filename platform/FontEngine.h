@@ -1,9 +1,10 @@
-// Turns a logical font (LOGFONT) into an open FontFace: fontconfig resolves the face name,
-// weight and slant to a font file, FreeType opens it. The project's own fontconfig aliases
-// (platform/fonts/spctm-fonts.conf, built into the library) map "Arial", "MS Sans Serif",
-// "MS Shell Dlg" and "MS Shell Dlg 2" to Liberation Sans, whose advances match Arial's.
-// CFont calls this; faces are shared between fonts asking for the same file and height.
-// UI thread only.
+// Turns a logical font (LOGFONT) into an open FontFace: fontconfig resolves face name,
+// weight and slant to a file, FreeType opens it. CFont calls it; faces are shared between
+// fonts asking for the same file and height. UI thread only.
+//
+// The project's fontconfig aliases (platform/fonts/spctm-fonts.conf, built into the
+// library) map "Arial", "MS Sans Serif", "MS Shell Dlg" and "MS Shell Dlg 2" to
+// Liberation Sans, whose advances match Arial's.
 #pragma once
 
 #include "platform/FontFace.h"

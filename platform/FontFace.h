@@ -1,9 +1,9 @@
-// One font file at one pixel size: its cell metrics and a cache of rendered glyphs. This is
-// what a CFont stands for and what a device context draws and measures text with; the
-// FontEngine creates faces and shares one between all fonts asking for the same file and
-// size. Hinting is fixed (FreeType's light hinting, advances rounded to whole pixels), so
-// a text always measures the same and is drawn exactly as wide as it measures. No kerning,
-// no shaping: one glyph per character. UI thread only.
+// One font file at one pixel size: cell metrics and a cache of rendered glyphs. It is what a
+// CFont stands for and what a DC draws and measures text with; FontEngine creates and
+// shares faces. No kerning, no shaping: one glyph per character. UI thread only.
+//
+// Hinting is fixed (FreeType's light hinting, advances rounded to whole pixels), so a text
+// always measures the same and is drawn exactly as wide as it measures.
 #pragma once
 
 #include "platform/PixelSurface.h"

@@ -1,8 +1,9 @@
-// A 32-bit pixel buffer: the one thing every device context draws into. Bitmaps own one,
-// window back-ends own one per top-level window, and tests read pixels from it directly.
-// Each pixel is four bytes blue, green, red, unused (0); rows run top-down, `stride`
-// pixels apart. A surface either owns its pixels or borrows memory that the lender keeps
-// alive and unmoved for the surface's lifetime. Single-threaded, like the rest of the UI.
+// A 32-bit pixel buffer: what every device context draws into. Bitmaps own one, window
+// back-ends own one per top-level window, tests read pixels from it directly. Pixels are
+// bytes blue, green, red, unused (0), rows top-down `stride` pixels apart. Single-threaded.
+//
+// A surface either owns its pixels or borrows memory that the lender keeps alive and
+// unmoved for the surface's lifetime.
 #pragma once
 
 #include "platform/afxtypes.h"

@@ -1,8 +1,7 @@
-// Constants and plain records of the platform's drawing interface: pen styles, stock object
-// identifiers, background modes, text alignment and DrawText flags, raster operations,
-// stretch modes, and the font, text-metric and bitmap-header records. Included by every
-// drawing header; it carries no behaviour. Values are the framework's, so code written
-// against it keeps its meaning.
+// Constants and plain records of the platform's drawing interface (pen styles, stock ids,
+// modes, text and DrawText flags, raster operations, font and bitmap-header records).
+// Included by every drawing header; no behaviour. Values are the framework's, so code
+// written against it keeps its meaning.
 #pragma once
 
 #include "platform/afxtypes.h"
