@@ -12,6 +12,9 @@
 // application's registry, and a handle of a destroyed window is never reused.
 struct HWND__;
 using HWND = HWND__*;
+using UINT_PTR = std::uintptr_t;
+using INT_PTR = std::intptr_t;
+using SHORT = std::int16_t;
 
 constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
 constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
@@ -93,7 +96,9 @@ constexpr UINT MK_RBUTTON = 0x0002;
 constexpr UINT MK_SHIFT = 0x0004;
 constexpr UINT MK_CONTROL = 0x0008;
 
-// Virtual-key codes.
+// Virtual-key codes (the mouse buttons have key codes too, for GetKeyState).
+constexpr UINT VK_LBUTTON = 0x01;
+constexpr UINT VK_RBUTTON = 0x02;
 constexpr UINT VK_BACK = 0x08;
 constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;
