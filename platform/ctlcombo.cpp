@@ -47,6 +47,9 @@ class ComboProc : public WindowClassProc {
   int m_top = 0;
   int m_listHeight;
   bool m_dropped = false;
+  // The press that picks from the open list keeps the mouse until its release, so the
+  // release does not land on whatever lies under the list.
+  bool m_releaseOnUp = false;
 };
 
 void ComboProc::select(WindowRecord& r, int index) {
@@ -71,7 +74,7 @@ void ComboProc::close(WindowRecord& r) {
   CWinApp* app = AfxGetApp();
   m_dropped = false;
   if (WindowRecord* parent = app->record(r.parent)) invalidateRecord(*parent, nullptr, true);
-  if (app->capture() == r.hwnd) app->releaseCapture();
+  if (app->capture() == r.hwnd && !m_releaseOnUp) app->releaseCapture();
   notifyParent(r.hwnd, CBN_CLOSEUP);
 }
 
@@ -159,6 +162,7 @@ LRESULT ComboProc::proc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM lPa
       const CPoint p(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       if (m_dropped) {
         const int hit = itemAt(r, p);
+        m_releaseOnUp = true;
         close(r);
         if (WindowRecord* again = app->record(self); again && hit >= 0) choose(*again, hit);
         return 0;
@@ -168,6 +172,12 @@ LRESULT ComboProc::proc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM lPa
       if (again && comboButtonRect(*again).PtInRect(p)) open(*again);
       return 0;
     }
+    case WM_LBUTTONUP:
+      if (m_releaseOnUp) {
+        m_releaseOnUp = false;
+        if (app->capture() == self) app->releaseCapture();
+      }
+      return 0;
     case WM_MOUSEWHEEL:
       if (m_dropped) {
         m_top = std::clamp(m_top + (static_cast<std::int16_t>(HIWORD(wParam)) > 0 ? -1 : 1), 0,
