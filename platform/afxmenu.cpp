@@ -5,9 +5,7 @@
 void CMenu::fill(const std::vector<MenuItemTemplate>& items) {
   for (const MenuItemTemplate& t : items) {
     Item item;
-    item.text = t.text;
-    item.id = t.id;
-    item.separator = t.separator;
+    item.entry = MenuEntry{t.text, t.id, t.separator, false, false, {}};
     if (t.isPopup()) {
       item.popup = std::make_unique<CMenu>();
       item.popup->m_exists = true;
@@ -37,12 +35,10 @@ BOOL CMenu::CreatePopupMenu() {
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem) {
   if (!m_exists) return FALSE;
+  const bool separator = (nFlags & MF_SEPARATOR) != 0;
   Item item;
-  item.separator = (nFlags & MF_SEPARATOR) != 0;
-  item.id = item.separator ? 0 : static_cast<UINT>(nIDNewItem);
-  item.text = lpszNewItem ? lpszNewItem : L"";
-  item.checked = (nFlags & MF_CHECKED) != 0;
-  item.grayed = (nFlags & MF_GRAYED) != 0;
+  item.entry = MenuEntry{lpszNewItem ? lpszNewItem : L"", separator ? 0 : static_cast<UINT>(nIDNewItem), separator,
+                         (nFlags & MF_CHECKED) != 0, (nFlags & MF_GRAYED) != 0, {}};
   m_items.push_back(std::move(item));
   return TRUE;
 }
@@ -62,7 +58,7 @@ CMenu* CMenu::GetSubMenu(int nPos) const {
 UINT CMenu::GetMenuItemID(int nPos) const {
   if (nPos < 0 || static_cast<size_t>(nPos) >= m_items.size()) return 0xFFFFFFFFu;
   const Item& item = m_items[static_cast<size_t>(nPos)];
-  return item.popup ? 0xFFFFFFFFu : item.id;
+  return item.popup ? 0xFFFFFFFFu : item.entry.id;
 }
 
 CMenu::Item* CMenu::findItem(UINT idOrPos, UINT flags) {
@@ -74,7 +70,7 @@ const CMenu::Item* CMenu::findItem(UINT idOrPos, UINT flags) const {
   for (const Item& item : m_items) {
     if (item.popup) {
       if (const Item* inner = item.popup->findItem(idOrPos, flags)) return inner;
-    } else if (!item.separator && item.id == idOrPos) {
+    } else if (!item.entry.separator && item.entry.id == idOrPos) {
       return &item;
     }
   }
@@ -83,30 +79,30 @@ const CMenu::Item* CMenu::findItem(UINT idOrPos, UINT flags) const {
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
   const Item* item = findItem(nIDItem, nFlags);
-  rString = item ? item->text : CString();
+  rString = item ? item->entry.text : CString();
   return rString.GetLength();
 }
 
-UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) {
-  Item* item = findItem(nIDCheckItem, nCheck);
+UINT CMenu::setState(UINT idOrPos, UINT flags, bool MenuEntry::*state, bool on, UINT onFlag, UINT offFlag) {
+  Item* item = findItem(idOrPos, flags);
   if (!item) return 0xFFFFFFFFu;
-  const UINT previous = item->checked ? MF_CHECKED : MF_UNCHECKED;
-  item->checked = (nCheck & MF_CHECKED) != 0;
+  const UINT previous = item->entry.*state ? onFlag : offFlag;
+  item->entry.*state = on;
   return previous;
 }
 
+UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) {
+  return setState(nIDCheckItem, nCheck, &MenuEntry::checked, (nCheck & MF_CHECKED) != 0, MF_CHECKED, MF_UNCHECKED);
+}
+
 UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
-  Item* item = findItem(nIDEnableItem, nEnable);
-  if (!item) return 0xFFFFFFFFu;
-  const UINT previous = item->grayed ? MF_GRAYED : MF_ENABLED;
-  item->grayed = (nEnable & MF_GRAYED) != 0;
-  return previous;
+  return setState(nIDEnableItem, nEnable, &MenuEntry::grayed, (nEnable & MF_GRAYED) != 0, MF_GRAYED, MF_ENABLED);
 }
 
 std::vector<MenuEntry> CMenu::entries() const {
   std::vector<MenuEntry> out;
   for (const Item& item : m_items) {
-    MenuEntry e{item.text, item.id, item.separator, item.checked, item.grayed, {}};
+    MenuEntry e = item.entry;
     if (item.popup) e.popup = item.popup->entries();
     out.push_back(std::move(e));
   }
@@ -121,7 +117,7 @@ BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, const CRect*) 
   request.items = entries();
   UINT chosen = AfxGetApp()->services().popupMenu(request);
   const Item* item = chosen ? findItem(chosen, MF_BYCOMMAND) : nullptr;
-  if (chosen && (!item || item->grayed)) {
+  if (chosen && (!item || item->entry.grayed)) {
     std::fprintf(stderr, "pop-up menu: command %u is not an enabled item of the menu\n", chosen);
     chosen = 0;
   }

@@ -50,14 +50,13 @@ class CMenu {
   std::vector<MenuEntry> entries() const;
 
  private:
+  // entry.popup stays empty here: a popup's items live in the popup menu object.
   struct Item {
-    CString text;
-    UINT id = 0;
-    bool separator = false;
-    bool checked = false;
-    bool grayed = false;
+    MenuEntry entry;
     std::unique_ptr<CMenu> popup;
   };
+  // Sets or clears one state flag of an item; the previous state as onFlag or offFlag.
+  UINT setState(UINT idOrPos, UINT flags, bool MenuEntry::*state, bool on, UINT onFlag, UINT offFlag);
   void fill(const std::vector<MenuItemTemplate>& items);
   // The item with command id here or in a popup; with MF_BYPOSITION the item at nPos.
   Item* findItem(UINT idOrPos, UINT flags);

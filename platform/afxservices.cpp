@@ -18,13 +18,22 @@ std::vector<std::pair<CString, CString>> parseFileFilter(const CString& filter) 
   return out;
 }
 
+namespace {
+
+// The next scripted answer, or the fallback when the script has none left.
+template <class T>
+T nextAnswer(std::deque<T>& answers, T fallback) {
+  if (answers.empty()) return fallback;
+  T answer = std::move(answers.front());
+  answers.pop_front();
+  return answer;
+}
+
+}  // namespace
+
 int ScriptedServices::messageBox(const MessageBoxRequest& request) {
   messageBoxes.push_back(request);
-  if (!m_boxAnswers.empty()) {
-    const int answer = m_boxAnswers.front();
-    m_boxAnswers.pop_front();
-    return answer;
-  }
+  if (!m_boxAnswers.empty()) return nextAnswer(m_boxAnswers, IDOK);
   switch (request.type & MB_TYPEMASK) {
     case MB_ABORTRETRYIGNORE: return IDABORT;
     case MB_YESNOCANCEL:
@@ -36,33 +45,22 @@ int ScriptedServices::messageBox(const MessageBoxRequest& request) {
 
 std::optional<CString> ScriptedServices::fileDialog(const FileDialogRequest& request) {
   fileDialogs.push_back(request);
-  if (m_fileAnswers.empty()) return std::nullopt;
-  std::optional<CString> answer = m_fileAnswers.front();
-  m_fileAnswers.pop_front();
-  return answer;
+  return nextAnswer<std::optional<CString>>(m_fileAnswers, std::nullopt);
 }
 
 std::optional<FontChoice> ScriptedServices::fontDialog(const FontDialogRequest& request) {
   fontDialogs.push_back(request);
-  if (m_fontAnswers.empty()) return std::nullopt;
-  std::optional<FontChoice> answer = m_fontAnswers.front();
-  m_fontAnswers.pop_front();
-  return answer;
+  return nextAnswer<std::optional<FontChoice>>(m_fontAnswers, std::nullopt);
 }
 
 UINT ScriptedServices::popupMenu(const PopupMenuRequest& request) {
   popups.push_back(request);
-  if (m_popupAnswers.empty()) return 0;
-  const UINT answer = m_popupAnswers.front();
-  m_popupAnswers.pop_front();
-  return answer;
+  return nextAnswer<UINT>(m_popupAnswers, 0);
 }
 
 void ScriptedServices::runModal(CDialog& dialog) {
   ++modalDialogsRun;
-  if (!m_modalScripts.empty()) {
-    const std::function<void(CDialog&)> script = std::move(m_modalScripts.front());
-    m_modalScripts.pop_front();
+  if (auto script = nextAnswer<std::function<void(CDialog&)>>(m_modalScripts, nullptr)) {
     script(dialog);
     AfxGetApp()->pumpUntilIdle();
   }
