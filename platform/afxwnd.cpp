@@ -320,7 +320,8 @@ CWnd* CWnd::GetFocus() { return FromHandle(app().focus()); }
 CWnd* CWnd::SetCapture() { return m_hWnd ? FromHandle(app().setCapture(m_hWnd)) : nullptr; }
 CWnd* CWnd::GetCapture() { return FromHandle(app().capture()); }
 
-UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void* /*lpfnTimer*/) {
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void* lpfnTimer) {
+  if (lpfnTimer) return 0;
   return app().setTimer(m_hWnd, nIDEvent, nElapse);
 }
 

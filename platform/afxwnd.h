@@ -130,6 +130,9 @@ class CWnd {
   // ---- Placement (pixels)
   void MoveWindow(int x, int y, int width, int height, BOOL bRepaint = TRUE);
   void MoveWindow(const CRect& rect, BOOL bRepaint = TRUE);
+  void MoveWindow(const CRect* rect, BOOL bRepaint = TRUE) {
+    if (rect) MoveWindow(*rect, bRepaint);
+  }
   void GetWindowRect(CRect* rect) const;  // screen coordinates
   void GetClientRect(CRect* rect) const;  // (0, 0, width, height)
   void ScreenToClient(CPoint* point) const;
@@ -165,6 +168,10 @@ class CWnd {
   static CWnd* GetFocus();
   CWnd* SetCapture();
   static CWnd* GetCapture();
+  // The busy cursor, counted: shown until as many ends as begins.
+  void BeginWaitCursor() { AfxGetApp()->BeginWaitCursor(); }
+  void EndWaitCursor() { AfxGetApp()->EndWaitCursor(); }
+  // Timers always arrive as WM_TIMER; a callback is not supported and must be null.
   UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, void* lpfnTimer = nullptr);
   BOOL KillTimer(UINT_PTR nIDEvent);
 
