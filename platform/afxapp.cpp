@@ -1,7 +1,9 @@
 #include "platform/afxapp.h"
 
+#include "platform/CDC.h"
 #include "platform/afxinput.h"
 #include "platform/afxwnd.h"
+#include "platform/ctldraw.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -156,16 +158,33 @@ bool CWinApp::paintPass() {
   return painted;
 }
 
+namespace {
+
+// A top-level window shows its own surface, sized to the whole window; a new size
+// starts from a blank surface and a full repaint.
+void ensureSurface(WindowRecord& top) {
+  const int w = top.rect.Width(), h = top.rect.Height();
+  if (top.surface && top.surface->width() == w && top.surface->height() == h) return;
+  top.surface = std::make_unique<PixelSurface>(w, h, look::kFace);
+  invalidateRecord(top, nullptr, true);
+}
+
+}  // namespace
+
 bool CWinApp::paintWindow(HWND hwnd, bool parentPainted) {
   WindowRecord* r = record(hwnd);
   if (!r || !r->visibleSelf()) return false;
+  if (!r->parent) ensureSurface(*r);
   // A parent's paint covers its children, so they are painted again on top of it.
   if (parentPainted) invalidateRecord(*r, nullptr, true);
   bool paintedSelf = false;
   if (!r->update.IsRectEmpty()) {
+    paintNonClient(*r);
     if (r->eraseBackground) {
       r->eraseBackground = false;
-      sendMessage(hwnd, WM_ERASEBKGND);
+      CDC dc;
+      attachWindowDC(dc, *r, false);
+      sendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc));
     }
     sendMessage(hwnd, WM_PAINT);
     // A handler that did not begin painting still counts as painted; otherwise the
@@ -178,7 +197,26 @@ bool CWinApp::paintWindow(HWND hwnd, bool parentPainted) {
   bool painted = paintedSelf;
   const std::vector<HWND> children = r->children;
   for (HWND c : children) painted = paintWindow(c, parentPainted || paintedSelf) || painted;
+  if (painted && !parentPainted && (r = record(hwnd)) && !r->parent) paintOverlays(*r);
   return painted;
+}
+
+void CWinApp::paintOverlays(WindowRecord& r) {
+  for (HWND c : r.children) {
+    WindowRecord* child = record(c);
+    if (!child || !child->visibleSelf()) continue;
+    if (child->classProc) {
+      WindowRecord* top = topLevelOf(*child);
+      const CPoint screen = clientOriginOnScreen(*child);
+      const CPoint origin(screen.x - top->rect.left, screen.y - top->rect.top);
+      CRect all = top->surface->bounds();
+      all.OffsetRect(-origin.x, -origin.y);
+      CDC dc(*top->surface, origin, all);
+      dc.SelectObject(child->font ? child->font : look::dialogFont());
+      child->classProc->paintOverlay(*child, dc);
+    }
+    paintOverlays(*child);
+  }
 }
 
 void CWinApp::advanceClock(std::uint64_t ms) {

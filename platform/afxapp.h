@@ -113,6 +113,8 @@ class CWinApp {
 
  private:
   void dispatch(const MSG& msg);
+  // Lets every window of a top-level window draw what lies over the others.
+  void paintOverlays(WindowRecord& r);
   void destroyTree(HWND hwnd, std::vector<std::unique_ptr<WindowRecord>>& dead);
 
   CWinApp* m_previous;

@@ -51,6 +51,8 @@ class UserInput {
   // Clicks the up (vertical) or right (horizontal) arrow of an up-down control, or the
   // other one.
   bool clickUpDown(const CWnd& dialog, int id, bool upOrRight);
+  // Clicks the middle of a part (in the control's client coordinates) of a control.
+  bool clickControlPart(const CWnd& dialog, int id, const std::function<CRect(const WindowRecord&)>& part);
   // Picks a command from the window's menu bar; false when the menu has no such command.
   bool chooseMenuCommand(const CWnd& topLevel, UINT id);
 
@@ -58,8 +60,6 @@ class UserInput {
   HWND windowAt(CPoint screen) const;
   void deliverMouse(UINT message, CPoint screen);
   void deliverKey(UINT message, UINT vk);
-  // Clicks the middle of part (control client coordinates) of a dialog's control.
-  bool clickControlPart(const CWnd& dialog, int id, const std::function<CRect(const WindowRecord&)>& part);
   const WindowRecord* controlRecord(const CWnd& dialog, int id) const;
 
   CWinApp& m_app;

@@ -2,7 +2,10 @@
 // the low bits of the style, as in the framework.
 #include "platform/ctlprocs.h"
 
+#include "platform/CBrush.h"
+#include "platform/CPen.h"
 #include "platform/afxapp.h"
+#include "platform/ctldraw.h"
 
 namespace {
 
@@ -14,6 +17,7 @@ class ButtonProc : public WindowClassProc {
     out = ControlClass::Button;
     return true;
   }
+  void paint(const WindowRecord& r, CDC& dc) override;
 
  private:
   static DWORD kind(const WindowRecord& r) { return r.style & BS_TYPEMASK; }
@@ -57,6 +61,66 @@ void ButtonProc::click(WindowRecord& r) {
   }
   if (WindowRecord* again = AfxGetApp()->record(self)) invalidateRecord(*again, nullptr, true);
   notifyParent(self, BN_CLICKED);
+}
+
+void ButtonProc::paint(const WindowRecord& r, CDC& dc) {
+  const CRect client = clientRect(r);
+  const COLORREF ink = r.enabledSelf() ? look::kText : look::kGrayText;
+  const bool focused = AfxGetApp()->focus() == r.hwnd;
+  switch (kind(r)) {
+    case BS_GROUPBOX: {
+      dc.FillSolidRect(&client, look::kFace);
+      CRect label(8, 0, 8, 0);
+      dc.DrawText(r.text, &label, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+      const int mid = label.Height() / 2;
+      look::frame(dc, CRect(0, mid, client.right, client.bottom), look::kFrame);
+      label.InflateRect(3, 0);
+      dc.FillSolidRect(&label, look::kFace);
+      look::text(dc, r.text, label, DT_CENTER | DT_TOP, ink, nullptr);
+      return;
+    }
+    case BS_AUTOCHECKBOX:
+    case BS_AUTORADIOBUTTON: {
+      dc.FillSolidRect(&client, look::kFace);
+      const int size = 13;
+      const CRect box(0, (client.Height() - size) / 2, size, (client.Height() - size) / 2 + size);
+      if (kind(r) == BS_AUTOCHECKBOX) {
+        dc.FillSolidRect(&box, m_pushed ? look::kButtonPushed : look::kWindow);
+        look::frame(dc, box, focused ? look::kAccent : look::kFrame);
+        if (m_check == BST_CHECKED) look::checkMark(dc, box, ink);
+      } else {
+        CPen pen(PS_SOLID, 1, focused ? look::kAccent : look::kFrame);
+        CBrush fill(m_pushed ? look::kButtonPushed : look::kWindow);
+        CPen* oldPen = dc.SelectObject(&pen);
+        CBrush* oldBrush = dc.SelectObject(&fill);
+        dc.Ellipse(&box);
+        if (m_check == BST_CHECKED) {
+          CPen dotPen(PS_SOLID, 1, ink);
+          CBrush dot(ink);
+          dc.SelectObject(&dotPen);
+          dc.SelectObject(&dot);
+          CRect inner = box;
+          inner.DeflateRect(4, 4);
+          dc.Ellipse(&inner);
+        }
+        dc.SelectObject(oldPen);
+        dc.SelectObject(oldBrush);
+      }
+      look::text(dc, r.text, CRect(size + 4, 0, client.right, client.bottom), DT_LEFT | DT_VCENTER, ink, nullptr);
+      return;
+    }
+    default: {
+      look::buttonFace(dc, client, m_pushed, kind(r) == BS_DEFPUSHBUTTON || focused);
+      if ((r.style & BS_ICON) && m_icon) {
+        look::image(dc, *m_icon, (client.Width() - m_icon->width) / 2 + (m_pushed ? 1 : 0),
+                    (client.Height() - m_icon->height) / 2 + (m_pushed ? 1 : 0));
+        return;
+      }
+      CRect label = client;
+      if (m_pushed) label.OffsetRect(1, 1);
+      look::text(dc, r.text, label, DT_CENTER | DT_VCENTER, ink, nullptr);
+    }
+  }
 }
 
 LRESULT ButtonProc::proc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -133,6 +197,13 @@ class StaticProc : public WindowClassProc {
   bool isControl(ControlClass& out) const override {
     out = ControlClass::Static;
     return true;
+  }
+  void paint(const WindowRecord& r, CDC& dc) override {
+    const CRect client = clientRect(r);
+    dc.FillSolidRect(&client, look::kFace);
+    const DWORD align = r.style & SS_TYPEMASK;
+    const UINT format = align == SS_CENTER ? DT_CENTER : align == SS_RIGHT ? DT_RIGHT : DT_LEFT;
+    look::text(dc, r.text, client, format | DT_TOP, r.enabledSelf() ? look::kText : look::kGrayText, nullptr);
   }
 };
 

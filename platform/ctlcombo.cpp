@@ -4,6 +4,7 @@
 #include "platform/ctlprocs.h"
 
 #include "platform/afxapp.h"
+#include "platform/ctldraw.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,6 +19,9 @@ class ComboProc : public WindowClassProc {
     out = ControlClass::ComboBox;
     return true;
   }
+
+  void paint(const WindowRecord& r, CDC& dc) override;
+  void paintOverlay(const WindowRecord& r, CDC& dc) override;
 
   int visibleRows() const { return std::max(1, m_listHeight / kComboItemHeight); }
   int topIndex() const { return m_top; }
@@ -89,6 +93,33 @@ int ComboProc::itemAt(const WindowRecord& r, CPoint p) const {
     if (comboListItemRect(r, i).PtInRect(p)) return i;
   }
   return -1;
+}
+
+void ComboProc::paint(const WindowRecord& r, CDC& dc) {
+  const CRect client = clientRect(r);
+  dc.FillSolidRect(&client, r.enabledSelf() ? look::kWindow : look::kFace);
+  look::frame(dc, client, AfxGetApp()->focus() == r.hwnd ? look::kAccent : look::kFrame);
+  const CRect button = comboButtonRect(r);
+  look::buttonFace(dc, button, m_dropped, false);
+  look::arrow(dc, button, look::Arrow::Down, r.enabledSelf() ? look::kText : look::kGrayText);
+  look::text(dc, r.text, CRect(4, 0, button.left - 2, client.bottom), DT_LEFT | DT_VCENTER,
+             r.enabledSelf() ? look::kText : look::kGrayText, nullptr);
+}
+
+void ComboProc::paintOverlay(const WindowRecord& r, CDC& dc) {
+  if (!m_dropped) return;
+  const CRect client = clientRect(r);
+  const int rows = std::max(1, std::min(count() - m_top, visibleRows()));
+  const CRect list(0, client.bottom, client.right, client.bottom + rows * kComboItemHeight);
+  dc.FillSolidRect(&list, look::kWindow);
+  for (int i = m_top; i < m_top + rows && i < count(); ++i) {
+    const CRect row = comboListItemRect(r, i);
+    const bool current = i == m_cur;
+    if (current) dc.FillSolidRect(&row, look::kAccent);
+    look::text(dc, m_items[static_cast<size_t>(i)].text, CRect(row.left + 4, row.top, row.right, row.bottom),
+               DT_LEFT | DT_VCENTER, current ? look::kSelectionText : look::kText, nullptr);
+  }
+  look::frame(dc, list, look::kFrame);
 }
 
 LRESULT ComboProc::proc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,7 @@
 #include "platform/ctlprocs.h"
 
 #include "platform/afxapp.h"
+#include "platform/ctldraw.h"
 
 #include <algorithm>
 
@@ -19,6 +20,8 @@ class EditProc : public WindowClassProc {
   bool wantsReturn(const WindowRecord& r) const override {
     return (r.style & ES_MULTILINE) && (r.style & ES_WANTRETURN);
   }
+  void paint(const WindowRecord& r, CDC& dc) override;
+  void paintFrame(const WindowRecord& r, CDC& dc) override;
 
  private:
   static bool readOnly(const WindowRecord& r) { return (r.style & ES_READONLY) != 0; }
@@ -63,6 +66,89 @@ void EditProc::scrollBarClick(WindowRecord& r, CPoint p) {
   if (p.y < kScrollBarSize) scrollLines(r, -1);
   else if (p.y >= client.Height() - kScrollBarSize) scrollLines(r, 1);
   else scrollLines(r, p.y < client.Height() / 2 ? -page : page);
+}
+
+namespace {
+
+int lineHeight(CDC& dc) {
+  TEXTMETRIC tm;
+  return dc.GetTextMetrics(&tm) && tm.tmHeight > 0 ? tm.tmHeight : kComboItemHeight;
+}
+
+}  // namespace
+
+void EditProc::paint(const WindowRecord& r, CDC& dc) {
+  const CRect client = clientRect(r);
+  dc.FillSolidRect(&client, readOnly(r) || !r.enabledSelf() ? look::kFace : look::kWindow);
+  const COLORREF ink = r.enabledSelf() ? look::kText : look::kGrayText;
+  const bool multiLine = (r.style & ES_MULTILINE) != 0;
+  const int lh = lineHeight(dc);
+  const std::wstring& text = r.text.str();
+  const bool focused = AfxGetApp()->focus() == r.hwnd;
+  const int first = selFirst(), last = selLast();
+  auto extent = [&](size_t from, size_t to) {
+    return dc.GetTextExtent(text.c_str() + from, static_cast<int>(to - from)).cx;
+  };
+  // Single-line text scrolls left so the caret stays in view.
+  int shift = 0;
+  if (!multiLine) {
+    const size_t caret = static_cast<size_t>(std::clamp(m_selEnd, 0, r.text.GetLength()));
+    shift = std::max(0, extent(0, caret) - (client.Width() - 6));
+  }
+  size_t start = 0;
+  for (int line = 0; start <= text.size(); ++line) {
+    size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    const int row = line - (multiLine ? m_firstLine : 0);
+    const int y = multiLine ? 2 + row * lh : (client.Height() - lh) / 2;
+    if (row >= 0 && y < client.bottom) {
+      const int x = 3 - shift;
+      const CString part(std::wstring_view(text).substr(start, end - start));
+      // The selected stretch of this line, highlighted.
+      const size_t s0 = std::clamp<size_t>(static_cast<size_t>(first), start, end);
+      const size_t s1 = std::clamp<size_t>(static_cast<size_t>(last), start, end);
+      if (focused && s1 > s0) dc.FillSolidRect(x + extent(start, s0), y, extent(s0, s1), lh, look::kAccent);
+      look::text(dc, part, CRect(x, y, client.right + shift, y + lh), DT_LEFT | DT_TOP, ink, nullptr);
+      if (focused && s1 > s0) {
+        const CString selected(std::wstring_view(text).substr(s0, s1 - s0));
+        const int sx = x + extent(start, s0);
+        look::text(dc, selected, CRect(sx, y, sx + extent(s0, s1), y + lh), DT_LEFT | DT_TOP, look::kSelectionText,
+                   nullptr);
+      }
+      const size_t caret = static_cast<size_t>(m_selEnd);
+      if (focused && first == last && caret >= start && caret <= end)
+        dc.FillSolidRect(x + extent(start, caret), y, 1, lh, look::kText);
+    }
+    if (!multiLine || end == text.size()) break;
+    start = end + 1;
+  }
+}
+
+void EditProc::paintFrame(const WindowRecord& r, CDC& dc) {
+  const CRect client = clientRect(r);
+  const int lines = lineCount(r);
+  const int visible = std::max(1, client.Height() / lineHeight(dc));
+  if (r.style & WS_VSCROLL) {
+    const int bar = kScrollBarSize;
+    const CRect up(client.right, 0, client.right + bar, bar);
+    const CRect down(client.right, client.bottom - bar, client.right + bar, client.bottom);
+    const CRect track(client.right, bar, client.right + bar, client.bottom - bar);
+    CRect thumb;
+    if (lines > visible && track.Height() > 0) {
+      const int length = std::max(8, track.Height() * visible / lines);
+      const int top = track.top + (track.Height() - length) * m_firstLine / std::max(1, lines - 1);
+      thumb = CRect(track.left, top, track.right, top + length);
+    }
+    look::scrollBar(dc, up, down, track, thumb, true);
+  }
+  if (r.style & WS_HSCROLL) {
+    const int bar = kScrollBarSize;
+    look::scrollBar(dc, CRect(0, client.bottom, bar, client.bottom + bar),
+                    CRect(client.right - bar, client.bottom, client.right, client.bottom + bar),
+                    CRect(bar, client.bottom, client.right - bar, client.bottom + bar), CRect(), false);
+  }
+  if ((r.style & WS_VSCROLL) && (r.style & WS_HSCROLL))
+    dc.FillSolidRect(client.right, client.bottom, kScrollBarSize, kScrollBarSize, look::kFace);
 }
 
 LRESULT EditProc::proc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 #include "platform/ctlprocs.h"
 
 #include "platform/afxapp.h"
+#include "platform/ctldraw.h"
 
 #include <algorithm>
 
@@ -19,6 +20,13 @@ class ScrollBarProc : public WindowClassProc {
   bool isControl(ControlClass& out) const override {
     out = ControlClass::ScrollBar;
     return true;
+  }
+  void paint(const WindowRecord& r, CDC& dc) override {
+    const ScrollBarParts parts = scrollBarParts(r);
+    CRect track = parts.pageLeft;
+    track.UnionRect(track, parts.thumb);
+    track.UnionRect(track, parts.pageRight);
+    look::scrollBar(dc, parts.lineLeft, parts.lineRight, track, parts.thumb, vertical(r));
   }
   const SCROLLINFO& info() const { return m_info; }
   // The largest position the thumb can reach: the page takes room at the end.

@@ -5,6 +5,7 @@
 #include "platform/ctlprocs.h"
 
 #include "platform/afxapp.h"
+#include "platform/ctldraw.h"
 
 #include <algorithm>
 
@@ -16,6 +17,15 @@ class UpDownProc : public WindowClassProc {
   bool isControl(ControlClass& out) const override {
     out = ControlClass::UpDown;
     return true;
+  }
+  void paint(const WindowRecord& r, CDC& dc) override {
+    const bool h = horizontal(r);
+    for (bool upper : {true, false}) {
+      const CRect part = upDownArrowRect(r, upper);
+      look::buttonFace(dc, part, false, false);
+      look::arrow(dc, part, h ? (upper ? look::Arrow::Right : look::Arrow::Left) : (upper ? look::Arrow::Up : look::Arrow::Down),
+                  r.enabledSelf() ? look::kText : look::kGrayText);
+    }
   }
 
  private:

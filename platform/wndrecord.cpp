@@ -1,6 +1,7 @@
 #include "platform/wndrecord.h"
 
 #include "platform/afxapp.h"
+#include "platform/ctldraw.h"
 
 CRect nonClientInsets(const WindowRecord& r) {
   CRect in(0, 0, 0, 0);
@@ -52,6 +53,104 @@ bool notifyParent(HWND control, UINT code) {
   return app->isWindow(control);
 }
 
+WindowRecord* topLevelOf(WindowRecord& r) {
+  WindowRecord* top = &r;
+  while (top->parent) {
+    WindowRecord* p = AfxGetApp()->record(top->parent);
+    if (!p) break;
+    top = p;
+  }
+  return top;
+}
+
+namespace {
+
+// Where a window's client area (or whole window) lies on its top-level surface, and the
+// part of it that its ancestors' client areas leave visible.
+void placeOnSurface(WindowRecord& r, bool wholeWindow, CPoint& origin, CRect& visible) {
+  WindowRecord* top = topLevelOf(r);
+  const CPoint topLeft = top->rect.TopLeft();
+  CPoint screen = clientOriginOnScreen(r);
+  CRect area(CPoint(0, 0), clientRect(r).Size());
+  if (wholeWindow) {
+    const CRect in = nonClientInsets(r);
+    screen.Offset(-in.left, -in.top);
+    area = CRect(0, 0, r.rect.Width(), r.rect.Height());
+  }
+  origin = CPoint(screen.x - topLeft.x, screen.y - topLeft.y);
+  visible = area;
+  visible.OffsetRect(origin);
+  for (WindowRecord* a = AfxGetApp()->record(r.parent); a; a = AfxGetApp()->record(a->parent)) {
+    const CPoint ao = clientOriginOnScreen(*a);
+    const CRect client(CPoint(ao.x - topLeft.x, ao.y - topLeft.y), clientRect(*a).Size());
+    if (!visible.IntersectRect(visible, client)) return;
+  }
+}
+
+}  // namespace
+
+void attachWindowDC(CDC& dc, WindowRecord& r, bool paint) {
+  WindowRecord* top = topLevelOf(r);
+  CPoint origin;
+  CRect visible;
+  placeOnSurface(r, false, origin, visible);
+  if (paint) {
+    CRect update = r.update;
+    update.OffsetRect(origin);
+    if (!visible.IntersectRect(visible, update)) visible.SetRectEmpty();
+    r.update.SetRectEmpty();
+  }
+  visible.OffsetRect(-origin.x, -origin.y);
+  dc.setTarget(top->surface.get(), origin, visible);
+  dc.SelectObject(r.font ? r.font : look::dialogFont());
+}
+
+void paintNonClient(WindowRecord& r) {
+  WindowRecord* top = topLevelOf(r);
+  if (!top->surface) return;
+  CPoint origin;
+  CRect visible;
+  placeOnSurface(r, true, origin, visible);
+  visible.OffsetRect(-origin.x, -origin.y);
+  CDC dc(*top->surface, origin, visible);
+  const CRect whole(0, 0, r.rect.Width(), r.rect.Height());
+  const CRect in = nonClientInsets(r);
+  if (!r.isChild()) {
+    dc.FillSolidRect(&whole, look::kFace);
+    look::frame(dc, whole, look::kFrame);
+    int y = kFrameWidth;
+    if ((r.style & WS_CAPTION) == WS_CAPTION) {
+      const CRect caption(kFrameWidth, y, whole.right - kFrameWidth, y + kCaptionHeight);
+      dc.FillSolidRect(&caption, look::kCaption);
+      int x = caption.left + 6;
+      if (HICON icon = r.smallIcon ? r.smallIcon : r.bigIcon; icon && icon->height <= kCaptionHeight) {
+        look::image(dc, *icon, x, caption.top + (kCaptionHeight - icon->height) / 2);
+        x += icon->width + 6;
+      }
+      look::text(dc, r.text, CRect(x, caption.top, caption.right, caption.bottom), DT_LEFT | DT_VCENTER,
+                 look::kCaptionText, look::dialogFont());
+      y += kCaptionHeight;
+    }
+    if (r.menu) {
+      int x = kFrameWidth + 6;
+      for (const MenuItemTemplate& item : r.menu->items) {
+        CRect title(x, y, x, y + kMenuBarHeight);
+        dc.DrawText(item.text, &title, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        title = CRect(x, y, x + title.Width() + 12, y + kMenuBarHeight);
+        look::text(dc, item.text, title, DT_CENTER | DT_VCENTER, look::kText, look::dialogFont());
+        x = title.right;
+      }
+      dc.FillSolidRect(kFrameWidth, y + kMenuBarHeight - 1, whole.Width() - 2 * kFrameWidth, 1, look::kFrame);
+    }
+  } else if (r.style & WS_BORDER) {
+    look::frame(dc, whole, look::kFrame);
+  }
+  if (r.classProc && (in.right > kFrameWidth || in.bottom > kFrameWidth)) {
+    dc.SetViewportOrg(in.left, in.top);  // the class draws its bars around its client area
+    r.classProc->paintFrame(r, dc);
+  }
+}
+
 LRESULT defaultWindowProc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM lParam) {
   CWinApp* app = AfxGetApp();
   const HWND self = r.hwnd;
@@ -84,17 +183,25 @@ LRESULT defaultWindowProc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM l
     case WM_MOUSEWHEEL:
       if (r.parent) return app->sendMessage(r.parent, message, wParam, lParam);
       return 0;
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND: {
+      if (auto* dc = reinterpret_cast<CDC*>(wParam)) {
+        const CRect client = clientRect(r);
+        dc->FillSolidRect(&client, look::kFace);
+      }
       return 1;
+    }
     case WM_SETICON: {
       HICON& slot = wParam == ICON_BIG ? r.bigIcon : r.smallIcon;
       HICON previous = slot;
       slot = reinterpret_cast<HICON>(lParam);
       return reinterpret_cast<LRESULT>(previous);
     }
-    case WM_PAINT:
-      r.update.SetRectEmpty();
+    case WM_PAINT: {
+      CDC dc;
+      attachWindowDC(dc, r, true);
+      if (r.classProc) r.classProc->paint(r, dc);
       return 0;
+    }
     default:
       return 0;
   }

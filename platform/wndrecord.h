@@ -5,6 +5,7 @@
 // Limits: placement is rectangular; the update region is a bounding rectangle.
 #pragma once
 
+#include "platform/PixelSurface.h"
 #include "platform/afxmsg.h"
 #include "platform/afxres.h"
 #include "platform/afxstr.h"
@@ -12,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+class CDC;
+class CFont;
 class CWnd;
 struct WindowRecord;
 
@@ -28,6 +31,14 @@ class WindowClassProc {
   virtual bool isControl(ControlClass& out) const { (void)out; return false; }
   // Whether a dialog's Enter key belongs to this control (multi-line edits).
   virtual bool wantsReturn(const WindowRecord&) const { return false; }
+  // Draws the client area (dc is clipped to it, origin at its top-left).
+  virtual void paint(const WindowRecord&, CDC&) {}
+  // Draws what lies over other windows (an open drop-down list); dc covers the client
+  // area's coordinates of this window but may draw anywhere on its top-level window.
+  virtual void paintOverlay(const WindowRecord&, CDC&) {}
+  // Draws scroll bars outside the client area; dc has its origin at the client area's
+  // top-left and may draw over the whole window.
+  virtual void paintFrame(const WindowRecord&, CDC&) {}
 };
 
 struct WindowRecord {
@@ -54,6 +65,8 @@ struct WindowRecord {
   const MenuTemplate* menu = nullptr;  // menu bar of a top-level window
   CSize dialogBaseUnits;                // of a dialog: pixels per 4 horizontal, 8 vertical units
   UINT cursorId = IDC_ARROW;            // standard cursor shown over the client area
+  CFont* font = nullptr;                // text of the window and its controls
+  std::unique_ptr<PixelSurface> surface;  // top-level windows: what the window shows
   bool destroying = false;
 
   bool isChild() const { return parent != nullptr; }
@@ -73,6 +86,16 @@ void invalidateRecord(WindowRecord& r, const CRect* area, bool erase);
 // Sends a notification to the parent: WM_COMMAND with the control's ID and the code.
 // Returns false when the control no longer exists afterwards.
 bool notifyParent(HWND control, UINT code);
+
+// The top-level window a window belongs to (itself when it is one).
+WindowRecord* topLevelOf(WindowRecord& r);
+// A DC over the window's part of its top-level surface, origin at the client area's
+// top-left, clipped to the client area and to every ancestor's; with paint set it is
+// clipped to the pending update too, and the update is cleared (a paint begins).
+void attachWindowDC(CDC& dc, WindowRecord& r, bool paint);
+// Draws the frame, caption and menu bar of a top-level window, and the border and
+// scroll bars of a child.
+void paintNonClient(WindowRecord& r);
 
 // Default processing shared by every window class.
 LRESULT defaultWindowProc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM lParam);
