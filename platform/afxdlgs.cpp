@@ -44,18 +44,60 @@ CString CFileDialog::GetFileExt() const {
   return dot < 0 ? CString() : name.Mid(dot + 1);
 }
 
-CFontDialog::CFontDialog(const FontChoice* initial, DWORD dwFlags, CWnd* pParentWnd) {
-  m_request.owner = pParentWnd ? pParentWnd->m_hWnd : nullptr;
-  if (initial) m_request.initial = *initial;
-  m_request.flags = dwFlags;
-  m_choice = m_request.initial;
+namespace {
+
+FontChoice choiceOf(const LOGFONT& lf, COLORREF colour) {
+  FontChoice c;
+  if (lf.lfFaceName[0]) c.faceName = lf.lfFaceName;
+  // A negative height is the character height, a positive one the cell height; both are
+  // taken as the point size's pixels on the 96-pixel-per-inch screen.
+  if (lf.lfHeight != 0) c.pointSizeTenths = MulDiv(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 720, 96);
+  if (lf.lfWeight) c.weight = lf.lfWeight;
+  c.italic = lf.lfItalic != 0;
+  c.underline = lf.lfUnderline != 0;
+  c.strikeOut = lf.lfStrikeOut != 0;
+  c.color = colour;
+  return c;
+}
+
+LOGFONT logFontOf(const FontChoice& c) {
+  LOGFONT lf;
+  lf.lfHeight = -MulDiv(c.pointSizeTenths, 96, 720);
+  lf.lfWeight = c.weight;
+  lf.lfItalic = c.italic ? 1 : 0;
+  lf.lfUnderline = c.underline ? 1 : 0;
+  lf.lfStrikeOut = c.strikeOut ? 1 : 0;
+  const std::wstring& face = c.faceName.str();
+  const size_t n = std::min(face.size(), static_cast<size_t>(LF_FACESIZE - 1));
+  std::copy_n(face.begin(), n, lf.lfFaceName);
+  lf.lfFaceName[n] = L'\0';
+  return lf;
+}
+
+}  // namespace
+
+CFontDialog::CFontDialog(LPLOGFONT lplfInitial, DWORD dwFlags, CDC*, CWnd* pParentWnd) {
+  m_cf.hwndOwner = pParentWnd ? pParentWnd->m_hWnd : nullptr;
+  m_cf.lpLogFont = lplfInitial;
+  m_cf.Flags = dwFlags;
+  if (lplfInitial) m_lf = *lplfInitial;
 }
 
 INT_PTR CFontDialog::DoModal() {
-  const std::optional<FontChoice> chosen = AfxGetApp()->services().fontDialog(m_request);
+  FontDialogRequest request;
+  request.owner = m_cf.hwndOwner;
+  request.flags = m_cf.Flags;
+  request.initial = choiceOf(m_cf.lpLogFont ? *m_cf.lpLogFont : m_lf, m_cf.rgbColors);
+  const std::optional<FontChoice> chosen = AfxGetApp()->services().fontDialog(request);
   if (!chosen) return IDCANCEL;
-  m_choice = *chosen;
+  m_lf = logFontOf(*chosen);
+  m_cf.iPointSize = chosen->pointSizeTenths;
   // Without effects the dialog offers no colour: the initial one stays.
-  if (!(m_request.flags & CF_EFFECTS)) m_choice.color = m_request.initial.color;
+  if (m_cf.Flags & CF_EFFECTS) m_cf.rgbColors = chosen->color;
+  if (m_cf.lpLogFont) *m_cf.lpLogFont = m_lf;
   return IDOK;
+}
+
+void CFontDialog::GetCurrentFont(LPLOGFONT lplf) const {
+  if (lplf) *lplf = m_lf;
 }

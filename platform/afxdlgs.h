@@ -4,6 +4,7 @@
 // Limits: one file per file dialog; the font dialog chooses screen fonts only.
 #pragma once
 
+#include "platform/afxgdi.h"
 #include "platform/afxservices.h"
 #include "platform/afxwnd.h"
 
@@ -31,23 +32,31 @@ class CFileDialog {
   CString m_path;
 };
 
+// What the font dialog starts from and gives back, as the framework keeps it.
+struct CHOOSEFONT {
+  HWND hwndOwner = nullptr;
+  LPLOGFONT lpLogFont = nullptr;  // filled with the chosen font on OK
+  int iPointSize = 0;             // tenths of a point, set on OK
+  DWORD Flags = 0;
+  COLORREF rgbColors = 0;         // initial colour; the chosen one on OK (with CF_EFFECTS)
+};
+
 class CFontDialog {
  public:
-  // initial: the font shown first (its colour too); null for the face's default.
-  explicit CFontDialog(const FontChoice* initial = nullptr, DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS,
-                       CWnd* pParentWnd = nullptr);
-  // IDOK with a font chosen, else IDCANCEL.
+  // lplfInitial: the font shown first, and where the chosen one is copied on OK.
+  explicit CFontDialog(LPLOGFONT lplfInitial = nullptr, DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS,
+                       CDC* pdcPrinter = nullptr, CWnd* pParentWnd = nullptr);
+  // IDOK with a font chosen, else IDCANCEL. Set m_cf.rgbColors before for the initial
+  // colour.
   INT_PTR DoModal();
-  const FontChoice& GetChoice() const { return m_choice; }
-  CString GetFaceName() const { return m_choice.faceName; }
+  void GetCurrentFont(LPLOGFONT lplf) const;
+  CString GetFaceName() const { return m_lf.lfFaceName; }
   // Size in tenths of a point.
-  int GetSize() const { return m_choice.pointSizeTenths; }
-  COLORREF GetColor() const { return m_choice.color; }
-  LONG GetWeight() const { return m_choice.weight; }
-  BOOL IsItalic() const { return m_choice.italic ? TRUE : FALSE; }
+  int GetSize() const { return m_cf.iPointSize; }
+  COLORREF GetColor() const { return m_cf.rgbColors; }
+  LONG GetWeight() const { return m_lf.lfWeight; }
+  BOOL IsItalic() const { return m_lf.lfItalic ? TRUE : FALSE; }
 
-  FontDialogRequest m_request;
-
- private:
-  FontChoice m_choice;
+  CHOOSEFONT m_cf;
+  LOGFONT m_lf;
 };

@@ -1,5 +1,6 @@
-// The UI platform in one include: value types, text, and everything the display library
-// draws with (device contexts, pens, brushes, fonts, bitmaps, PNG export). Library and
+// The UI platform in one include: value types, text, everything the display library
+// draws with (device contexts, pens, brushes, fonts, bitmaps, PNG export), and its windows,
+// dialogs, controls, menus, services, resources, files and archives. Library and
 // application code include this rather than the single headers.
 #pragma once
 
@@ -16,3 +17,17 @@
 #include "platform/PixelSurface.h"
 #include "platform/PngExport.h"
 #include "platform/StockObjects.h"
+
+#include "platform/afxapp.h"
+#include "platform/afxarchive.h"
+#include "platform/afxctrl.h"
+#include "platform/afxdlg.h"
+#include "platform/afxdlgs.h"
+#include "platform/afxfile.h"
+#include "platform/afxinput.h"
+#include "platform/afxmenu.h"
+#include "platform/afxmsg.h"
+#include "platform/afxpaint.h"
+#include "platform/afxres.h"
+#include "platform/afxservices.h"
+#include "platform/afxwnd.h"

@@ -2,7 +2,11 @@
 // message boxes, file and font dialogs, pop-up menus and modal dialogs.
 #include "testdialog.h"
 
+#include "platform/CFont.h"
+
 #include <dlfcn.h>
+
+#include <cwchar>
 
 namespace testdlg {
 namespace {
@@ -186,27 +190,42 @@ TEST_F(DialogTest, FileDialogTakesThePresetPathOrCancel) {
 }
 
 TEST_F(DialogTest, FontDialogTakesThePresetFontAndColour) {
-  FontChoice initial;
-  initial.faceName = L"Arial";
-  initial.pointSizeTenths = 120;
-  initial.color = RGB(255, 255, 125);
-  CFontDialog fonts(&initial);
+  LOGFONT record;
+  record.lfHeight = -16;  // 12 points
+  std::wcscpy(record.lfFaceName, L"Arial");
+  CFontDialog fonts(&record);
+  fonts.m_cf.rgbColors = RGB(255, 255, 125);
   EXPECT_EQ(fonts.DoModal(), IDCANCEL);
-  EXPECT_EQ(script().fontDialogs[0].initial.color, RGB(255, 255, 125));
-  FontChoice chosen = initial;
+  const FontDialogRequest& asked = script().fontDialogs[0];
+  EXPECT_EQ(asked.initial.color, RGB(255, 255, 125));
+  EXPECT_EQ(asked.initial.faceName, L"Arial");
+  EXPECT_EQ(asked.initial.pointSizeTenths, 120);
+  EXPECT_EQ(record.lfHeight, -16);  // untouched on cancel
+
+  FontChoice chosen = asked.initial;
   chosen.faceName = L"Liberation Serif";
-  chosen.pointSizeTenths = 140;
+  chosen.pointSizeTenths = 90;
+  chosen.weight = FW_BOLD;
   chosen.color = RGB(0, 128, 255);
   script().queueFont(chosen);
   ASSERT_EQ(fonts.DoModal(), IDOK);
   EXPECT_EQ(fonts.GetFaceName(), L"Liberation Serif");
-  EXPECT_EQ(fonts.GetSize(), 140);
+  EXPECT_EQ(fonts.GetSize(), 90);
   EXPECT_EQ(fonts.GetColor(), RGB(0, 128, 255));
+  LOGFONT current;
+  fonts.GetCurrentFont(&current);
+  EXPECT_EQ(current.lfHeight, -12);
+  EXPECT_EQ(current.lfWeight, FW_BOLD);
+  EXPECT_EQ(std::wstring(record.lfFaceName), L"Liberation Serif");  // copied back on OK
+  CFont font;
+  EXPECT_TRUE(font.CreateFontIndirect(&current));
+
   // Without effects there is no colour to choose.
-  CFontDialog plain(&initial, CF_SCREENFONTS);
+  CFontDialog plain(&record, CF_SCREENFONTS);
+  plain.m_cf.rgbColors = RGB(1, 2, 3);
   script().queueFont(chosen);
   plain.DoModal();
-  EXPECT_EQ(plain.GetColor(), RGB(255, 255, 125));
+  EXPECT_EQ(plain.GetColor(), RGB(1, 2, 3));
 }
 
 TEST_F(DialogTest, MenusLoadFromTemplatesAndTrackTheScriptedChoice) {

@@ -3,10 +3,7 @@
 // what reached them. Shared by the window, dialog and snapshot tests.
 #pragma once
 
-#include "platform/afxdlg.h"
-#include "platform/afxdlgs.h"
-#include "platform/afxinput.h"
-#include "platform/afxmenu.h"
+#include "platform/afxwin.h"
 
 #include <gtest/gtest.h>
 
