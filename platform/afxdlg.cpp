@@ -14,12 +14,6 @@ namespace {
 
 CWinApp& app() { return *AfxGetApp(); }
 
-int mulDiv(int value, int numerator, int denominator) {
-  const long long product = static_cast<long long>(value) * numerator;
-  const long long half = denominator / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / denominator : (product - half) / denominator);
-}
-
 // Behaviour of the dialog window itself: closing means cancelling.
 class DialogProc : public WindowClassProc {
  public:
@@ -85,7 +79,7 @@ CSize dialogBaseUnitsFor(const CString& /*faceName*/, int pointSize) {
   // The dialog faces map to one sans-serif family whose 8-point average character is 6
   // pixels wide and 13 pixels high at 96 dots per inch; other sizes scale from it.
   const int points = pointSize > 0 ? pointSize : 8;
-  return CSize(mulDiv(6, points, 8), mulDiv(13, points, 8));
+  return CSize(MulDiv(6, points, 8), MulDiv(13, points, 8));
 }
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
@@ -218,10 +212,10 @@ void CDialog::MapDialogRect(CRect* rect) const {
   const WindowRecord* r = record();
   if (!r || !rect) return;
   const CSize base = r->dialogBaseUnits;
-  rect->left = mulDiv(rect->left, base.cx, 4);
-  rect->right = mulDiv(rect->right, base.cx, 4);
-  rect->top = mulDiv(rect->top, base.cy, 8);
-  rect->bottom = mulDiv(rect->bottom, base.cy, 8);
+  rect->left = MulDiv(rect->left, base.cx, 4);
+  rect->right = MulDiv(rect->right, base.cx, 4);
+  rect->top = MulDiv(rect->top, base.cy, 8);
+  rect->bottom = MulDiv(rect->bottom, base.cy, 8);
 }
 
 INT_PTR CDialog::DoModal() {
