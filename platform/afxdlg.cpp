@@ -1,5 +1,6 @@
 #include "platform/afxdlg.h"
 
+#include "platform/ctldraw.h"
 #include "platform/ctlprocs.h"
 
 #include "platform/afxdlgs.h"
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <limits>
+#include <map>
 #include <cstdio>
 #include <cwchar>
 
@@ -75,11 +77,25 @@ void exchangeNumber(CDataExchange* pDX, int nIDC, T& value, const wchar_t* forma
 
 }  // namespace
 
-CSize dialogBaseUnitsFor(const CString& /*faceName*/, int pointSize) {
-  // The dialog faces map to one sans-serif family whose 8-point average character is 6
-  // pixels wide and 13 pixels high at 96 dots per inch; other sizes scale from it.
+CSize dialogBaseUnitsFor(const CString& faceName, int pointSize) {
   const int points = pointSize > 0 ? pointSize : 8;
-  return CSize(MulDiv(6, points, 8), MulDiv(13, points, 8));
+  // Measured once per face and size: the framework's rule, half the average width of
+  // the 52 letters (rounded) and the font's cell height.
+  static std::map<std::pair<std::wstring, int>, CSize> measured;
+  auto [it, added] = measured.try_emplace({faceName.str(), points});
+  if (!added) return it->second;
+  CDC dc;
+  dc.CreateCompatibleDC(nullptr);
+  dc.SelectObject(look::dialogFont(faceName, points));
+  TEXTMETRIC tm;
+  const CSize letters = dc.GetTextExtent(CString(L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  if (dc.GetTextMetrics(&tm) && tm.tmHeight > 0 && letters.cx > 0) {
+    it->second = CSize((letters.cx / 26 + 1) / 2, tm.tmHeight);
+  } else {
+    // No font could be made: the usual 8-point units, scaled.
+    it->second = CSize(MulDiv(6, points, 8), MulDiv(13, points, 8));
+  }
+  return it->second;
 }
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {

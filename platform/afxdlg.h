@@ -47,7 +47,8 @@ void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
 // Attaches the member object to the template's control the first time.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
-// Pixels per 4 horizontal and per 8 vertical dialog units for a template font.
+// Pixels per 4 horizontal and per 8 vertical dialog units for a template font, from
+// the font's metrics (8-point dialog faces: 6 x 12).
 CSize dialogBaseUnitsFor(const CString& faceName, int pointSize);
 
 class CDialog : public CWnd {

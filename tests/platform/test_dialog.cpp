@@ -17,12 +17,13 @@ TEST_F(DialogTest, TemplateBuildsEveryControlInDialogUnits) {
   EXPECT_EQ(dlg.GetWindowText(), L"Test Dialog");
   CRect client;
   dlg.GetClientRect(&client);
-  // 6 x 13 pixels per 4 x 8 units: 300 x 200 units.
-  EXPECT_EQ(client, CRect(0, 0, 450, 325));
+  // 6 x 12 pixels per 4 x 8 units for the 8-point dialog face: 300 x 200 units.
+  EXPECT_EQ(dialogBaseUnitsFor(L"MS Shell Dlg", 8), CSize(6, 12));
+  EXPECT_EQ(client, CRect(0, 0, 450, 300));
   CRect apply;
   item(kApply).GetWindowRect(&apply);
   dlg.ScreenToClient(&apply);
-  EXPECT_EQ(apply, CRect(11, 11, 86, 34));  // (7, 7, 50, 14) units
+  EXPECT_EQ(apply, CRect(11, 11, 86, 32));  // (7, 7, 50, 14) units
   // A combo box keeps its closed height; the template height is that of the open list.
   CRect combo;
   item(kCombo).GetWindowRect(&combo);
@@ -30,7 +31,7 @@ TEST_F(DialogTest, TemplateBuildsEveryControlInDialogUnits) {
   // The canvas has a one-pixel border outside its client area.
   CRect canvasClient;
   dlg.m_canvas.GetClientRect(&canvasClient);
-  EXPECT_EQ(canvasClient, CRect(0, 0, 208, 112));
+  EXPECT_EQ(canvasClient, CRect(0, 0, 208, 103));
   EXPECT_EQ(dlg.GetIcon(TRUE), AfxGetApp()->LoadIcon(kIcon));
   EXPECT_EQ(static_cast<CButton&>(item(kIconButton)).GetIcon(), AfxGetApp()->LoadIcon(kIcon));
   EXPECT_EQ(item(kLabelRight).GetWindowText(), L"Trial Max");
@@ -303,7 +304,7 @@ TEST_F(DialogTest, RightClickOnTheCanvasOpensTheScriptedPopup) {
   user().click(at, MouseButton::Right);
   EXPECT_EQ(dlg.m_canvas.commands.size(), 1u);
   // A right click beside the canvas opens nothing.
-  user().clickAt(dlg, CPoint(5, 300), MouseButton::Right);
+  user().clickAt(dlg, CPoint(5, 280), MouseButton::Right);
   EXPECT_EQ(dlg.contextMenus.size(), 4u);
   EXPECT_EQ(script().popups.size(), 3u);
 }
@@ -389,18 +390,18 @@ TEST_F(DialogTest, ResizingSendsTheNewClientSize) {
     CSize last;
     void OnSize(UINT, int cx, int cy) override { last = CSize(cx, cy); }
   } child;
-  ASSERT_TRUE(child.Create(nullptr, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 290, 60, 320), &dlg, 500));
+  ASSERT_TRUE(child.Create(nullptr, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 266, 60, 296), &dlg, 500));
   EXPECT_EQ(child.last, CSize(48, 28));
-  child.MoveWindow(10, 290, 100, 30);
+  child.MoveWindow(10, 266, 100, 30);
   EXPECT_EQ(child.last, CSize(98, 28));
-  EXPECT_EQ(dlg.ChildWindowFromPoint(CPoint(15, 295)), &child);
+  EXPECT_EQ(dlg.ChildWindowFromPoint(CPoint(15, 270)), &child);
   EXPECT_EQ(dlg.ChildWindowFromPoint(CPoint(15, 15)), &item(kApply));
-  EXPECT_EQ(dlg.ChildWindowFromPoint(CPoint(449, 324)), &dlg);
+  EXPECT_EQ(dlg.ChildWindowFromPoint(CPoint(449, 299)), &dlg);
   EXPECT_EQ(dlg.ChildWindowFromPoint(CPoint(450, 10)), nullptr);
   CPoint p(3, 4);
   child.ClientToScreen(&p);
   dlg.ScreenToClient(&p);
-  EXPECT_EQ(p, CPoint(14, 295));
+  EXPECT_EQ(p, CPoint(14, 271));
 }
 
 TEST_F(DialogTest, DestroyingTheDialogDetachesMembersAndDropsItsMessages) {

@@ -66,7 +66,7 @@ TEST_F(DialogTest, CheckBoxShowsItsStateInsideItsFrame) {
 
 TEST_F(DialogTest, PaintDCIsClippedToTheWindowAndItsUpdate) {
   RedCanvas canvas;
-  ASSERT_TRUE(canvas.Create(nullptr, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 290, 60, 320), &dlg, 600));
+  ASSERT_TRUE(canvas.Create(nullptr, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 266, 60, 296), &dlg, 600));
   app.pumpUntilIdle();
   EXPECT_EQ(canvas.paints, 1);
   EXPECT_EQ(shown(canvas, CPoint(0, 0)), RGB(255, 0, 0));
@@ -74,8 +74,8 @@ TEST_F(DialogTest, PaintDCIsClippedToTheWindowAndItsUpdate) {
   // Guards: its border, and the dialog around it, stay as they were.
   EXPECT_EQ(shown(canvas, CPoint(-1, 5)), look::kFrame);
   EXPECT_EQ(shown(canvas, CPoint(48, 5)), look::kFrame);
-  EXPECT_EQ(shown(dlg, CPoint(8, 300)), look::kFace);
-  EXPECT_EQ(shown(dlg, CPoint(62, 300)), look::kFace);
+  EXPECT_EQ(shown(dlg, CPoint(8, 276)), look::kFace);
+  EXPECT_EQ(shown(dlg, CPoint(62, 276)), look::kFace);
 
   // A part invalidated alone is the only part painted again.
   CClientDC client(&canvas);
