@@ -22,9 +22,9 @@ HWND UserInput::windowAt(CPoint screen) const {
   const auto& tops = m_app.topLevelWindows();
   for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
     const WindowRecord* r = m_app.record(*it);
-    if (!r->visibleSelf()) continue;
-    CPoint client = screen - CSize(clientOriginOnScreen(*r).x, clientOriginOnScreen(*r).y);
-    if (!r->rect.PtInRect(screen)) continue;
+    if (!r->visibleSelf() || !r->rect.PtInRect(screen)) continue;
+    const CPoint origin = clientOriginOnScreen(*r);
+    CPoint client(screen.x - origin.x, screen.y - origin.y);
     if (!clientRect(*r).PtInRect(client)) return nullptr;  // frame or caption
     // Descend to the deepest child under the point that takes the mouse.
     for (bool found = true; found;) {
