@@ -10,9 +10,10 @@
 namespace look {
 
 CFont* dialogFont(const CString& face, int pointSize) {
-  // Controls draw on every paint; fonts are made once per face and size.
-  static std::map<std::pair<std::wstring, int>, std::unique_ptr<CFont>> cache;
-  auto& slot = cache[{face.str(), pointSize}];
+  // Controls draw on every paint; fonts are made once per face and size, and kept to the
+  // end of the process (never destroyed, so no exit-time order with the font engine).
+  static auto* cache = new std::map<std::pair<std::wstring, int>, std::unique_ptr<CFont>>;
+  auto& slot = (*cache)[{face.str(), pointSize}];
   if (!slot) {
     slot = std::make_unique<CFont>();
     slot->CreatePointFont(pointSize * 10, face.GetString());
