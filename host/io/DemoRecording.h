@@ -34,7 +34,7 @@
 #include <string>
 #include <vector>
 
-#include "host/io/SensorGeometry.h"
+#include "host/data/SensorGeometry.h"
 
 struct DemoSettings {
   std::uint64_t seed = 20080120;

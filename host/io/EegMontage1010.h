@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/io/SensorGeometry.h"
+#include "host/data/SensorGeometry.h"
 
 // Position of one electrode on the unit sphere: polar angle from the vertex (Cz = 0,
 // the 10 % line through Fpz, T7, Oz, T8 = 90, Nz, T9, Iz = 112.5) and azimuth counter-

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "host/io/SensorGeometry.h"
+#include "host/data/SensorGeometry.h"
 
 // The helmet's sensors, deterministic, in this order: ring by ring from the vertex down,
 // counter-clockwise within a ring from the nose. Name "M" + hemisphere + region + two

@@ -12,7 +12,7 @@
 #include "host/io/DemoRecording.h"
 #include "host/io/EegMontage1010.h"
 #include "host/io/MegHelmet.h"
-#include "host/io/Projection2D.h"
+#include "host/data/Projection2D.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "host/io/EegMontage1010.h"
 #include "host/io/MegHelmet.h"
-#include "host/io/Projection2D.h"
+#include "host/data/Projection2D.h"
 
 namespace {
 

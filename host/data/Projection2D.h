@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "host/io/SensorGeometry.h"
+#include "host/data/SensorGeometry.h"
 
 struct Layout2D {
   std::vector<Point2> positions;  // one per input point, same order

@@ -1,4 +1,4 @@
-#include "host/io/Projection2D.h"
+#include "host/data/Projection2D.h"
 
 #include <algorithm>
 #include <cmath>
