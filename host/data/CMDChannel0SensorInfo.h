@@ -17,8 +17,9 @@ class CMDChannel0SensorInfo : public CMDChannel {
   int isEEGMeasureChannel() const;
   SensorType getSensorType() const { return m_nSensorType; }
 
-  // 2-D layout positions (layout units; larger y is higher on screen). A MEG sensor uses
-  // the MEG pair, an EEG electrode the EEG pair; the other pair stays 0.
+  // 2-D layout positions (layout units; +x toward the right ear, +y toward the back of
+  // the head, see CMDTrial8Show). A MEG sensor uses the MEG pair, an EEG electrode the
+  // EEG pair; the other pair stays 0.
   double m_dMeg2DX = 0.0;
   double m_dMeg2DY = 0.0;
   double m_dEeg2DX = 0.0;

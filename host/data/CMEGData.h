@@ -42,8 +42,9 @@ class CMEGData {
   // Non-zero while the host computes the session's spectra; the windows then show a
   // processing text instead of drawing.
   std::atomic<bool> m_bProcessing{false};
-  // Parameters of the session-parameterised projection (CMDTrial8Show::…3Dto2Dpro): layout
-  // units per radian, and how far below the sensors' centroid the projection centre lies.
+  // The two values the topographic canvas passes to the session-parameterised projection
+  // (CMDTrial8Show::…3Dto2Dpro): layout units per radian of polar angle, and how far
+  // below the head origin (metres) the projection centre lies.
   double m_dProj2DScale = 1.0;
   double m_dProj2DDepth = 0.0;
 

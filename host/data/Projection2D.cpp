@@ -8,7 +8,8 @@ namespace {
 constexpr double kStandardUnitsPerRadian = 10.0;
 
 // Polar angle about the vertical axis through `centre` and the unit direction of the
-// horizontal offset; a point straight above or below the centre has no direction, (0, 0).
+// horizontal offset in the layout frame; a point straight above or below the centre has
+// no direction, (0, 0).
 struct Polar {
   double theta = 0.0;
   Point2 direction;
@@ -20,7 +21,8 @@ std::optional<Polar> polarAbout(const Point3& p, const Point3& centre) {
   if (horizontal == 0.0 && dz == 0.0) return std::nullopt;
   Polar polar;
   polar.theta = std::atan2(horizontal, dz);
-  if (horizontal > 0.0) polar.direction = {dx / horizontal, dy / horizontal};
+  // The head frame's +y points to the nose, the layout frame's to the back of the head.
+  if (horizontal > 0.0) polar.direction = {dx / horizontal, -dy / horizontal};
   return polar;
 }
 
@@ -61,17 +63,17 @@ Layout2D projectStandard(std::span<const Point3> points, const Point3& centre, d
 
 std::optional<Layout2D> projectParameterised(std::span<const Point3> points,
                                              const ProjectionParameters& parameters) {
-  if (!(parameters.radialPower > 0.0) || !std::isfinite(parameters.radialPower) ||
-      !std::isfinite(parameters.centreHeight)) {
+  if (!(parameters.unitsPerRadian > 0.0) || !std::isfinite(parameters.unitsPerRadian) ||
+      !std::isfinite(parameters.centreDepth)) {
     return std::nullopt;
   }
-  const Point3 centre{0.0, 0.0, parameters.centreHeight};
+  const Point3 centre{0.0, 0.0, -parameters.centreDepth};
   Layout2D layout;
   for (const Point3& p : points) {
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return std::nullopt;
     const std::optional<Polar> polar = polarAbout(p, centre);
     if (!polar) return std::nullopt;
-    const double r = std::pow(polar->theta, parameters.radialPower);
+    const double r = parameters.unitsPerRadian * polar->theta;
     layout.positions.push_back({r * polar->direction.x, r * polar->direction.y});
   }
   layout.extent = extentOf(layout.positions);

@@ -1,7 +1,11 @@
 // Plain geometry types shared by the sensor layouts, the 2-D projections and the demo
 // recording: 3-D sensor positions in the head frame and 2-D layout points and extents.
 // Head frame, in metres: origin at the centre of the head sphere, +x toward the right
-// ear, +y toward the nose, +z up through the vertex. 2-D layouts keep +x right, +y nose.
+// ear, +y toward the nose, +z up through the vertex.
+// Layout frame (2-D): +x toward the right ear, +y toward the BACK of the head, so the
+// nose has the smallest y. The topographic canvas draws larger y higher and, with its
+// default "Nose Up", reflects y; in this frame the nose then lands at the top of the
+// picture and the left ear on the left.
 #pragma once
 
 #include <string>

@@ -38,9 +38,10 @@ void disc(PngTestImage& image, int cx, int cy, int radius, std::uint32_t colour)
   }
 }
 
-// Pixel of a layout point scanned to kSide - 2 * kMargin: nose (+y) up.
+// Pixel of a layout point scanned to kSide - 2 * kMargin: layout y grows toward the back,
+// so the nose is up.
 std::pair<int, int> pixelOf(const Point2& p) {
-  return {kMargin + static_cast<int>(std::lround(p.x)), kSide - kMargin - static_cast<int>(std::lround(p.y))};
+  return {kMargin + static_cast<int>(std::lround(p.x)), kMargin + static_cast<int>(std::lround(p.y))};
 }
 
 PngTestImage drawLayout(const std::vector<Sensor>& sensors, const Layout2D& layout, char (*region)(const Sensor&)) {

@@ -1,5 +1,5 @@
 // The generated helmet and the 10-10 montage (names, symmetry, textbook angles) and the
-// 2-D projections and scan (vertex at the centre, left on the left, nose up, extents).
+// 2-D projections and scan (vertex at the centre, left on the left, nose at the smallest y, extents).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -118,11 +118,11 @@ TEST(Projection2D, StandardProjectionOfTheMontage) {
   const double ring = 2.0 * 10.0 * std::numbers::pi / 2.0;
   const Point2 fpz = raw.positions[indexOf(sensors, "Fpz")], t7 = raw.positions[indexOf(sensors, "T7")];
   EXPECT_NEAR(fpz.x, 0.0, 1e-9);
-  EXPECT_NEAR(fpz.y, ring, 1e-9);  // nose side up
+  EXPECT_NEAR(fpz.y, -ring, 1e-9);  // nose at the smallest layout y
   EXPECT_NEAR(t7.x, -ring, 1e-9);  // left on the left
   EXPECT_NEAR(t7.y, 0.0, 1e-9);
   EXPECT_GT(raw.positions[indexOf(sensors, "C4")].x, 0.0);
-  EXPECT_LT(raw.positions[indexOf(sensors, "O1")].y, 0.0);
+  EXPECT_GT(raw.positions[indexOf(sensors, "O1")].y, 0.0);
   // Extent: the outer ring at 112.5 degrees bounds it on all four sides.
   const double outer = 2.0 * 10.0 * 112.5 * std::numbers::pi / 180.0;
   EXPECT_NEAR(raw.extent.xMin, -outer, 1e-9);
@@ -141,16 +141,16 @@ TEST(Projection2D, StandardProjectionOfTheMontage) {
 TEST(Projection2D, ParameterisedProjectionAndScanOfTheHelmet) {
   const auto sensors = megHelmet();
   const auto points = positionsOf(sensors);
-  const auto projected = projectParameterised(points, {0.0, 1.0});
+  const auto projected = projectParameterised(points, {1.0, 0.0});
   ASSERT_TRUE(projected);
-  // Exponent 1 about the head origin is the standard projection in radians.
+  // One unit per radian about the head origin is the standard projection at scale 0.1.
   const Layout2D standard = projectStandard(points, {}, 0.1, false);
   for (std::size_t i = 0; i < points.size(); ++i) {
     EXPECT_NEAR(projected->positions[i].x, standard.positions[i].x, 1e-12);
     EXPECT_NEAR(projected->positions[i].y, standard.positions[i].y, 1e-12);
   }
   // A lower centre sees every sensor nearer the vertex direction: the layout shrinks.
-  const auto lowered = projectParameterised(points, {-0.03, 1.0});
+  const auto lowered = projectParameterised(points, {1.0, 0.03});
   ASSERT_TRUE(lowered);
   EXPECT_LT(lowered->extent.width(), projected->extent.width());
 
@@ -164,7 +164,7 @@ TEST(Projection2D, ParameterisedProjectionAndScanOfTheHelmet) {
   const Extent2 recomputed = extentOf(scanned.positions);
   EXPECT_EQ(recomputed.xMax, scanned.extent.xMax);
   EXPECT_EQ(recomputed.yMax, scanned.extent.yMax);
-  // Left sensors left of the midline, frontal ones above the occipital ones.
+  // Left sensors left of the midline, frontal ones at smaller y than occipital ones.
   const double midline = scanned.positions[indexOf(sensors, "MZC01")].x;
   for (std::size_t i = 0; i < sensors.size(); ++i) {
     const char hemisphere = sensors[i].name[1];
@@ -172,16 +172,16 @@ TEST(Projection2D, ParameterisedProjectionAndScanOfTheHelmet) {
     EXPECT_EQ(hemisphere == 'L', offset < -1.0) << sensors[i].name;
     EXPECT_EQ(hemisphere == 'R', offset > 1.0) << sensors[i].name;
   }
-  EXPECT_GT(scanned.positions[indexOf(sensors, "MZF01")].y, scanned.positions[indexOf(sensors, "MZO01")].y);
+  EXPECT_LT(scanned.positions[indexOf(sensors, "MZF01")].y, scanned.positions[indexOf(sensors, "MZO01")].y);
 }
 
 TEST(Projection2D, DegenerateInputs) {
   const std::vector<Point3> atCentre{{0, 0, 0.05}, {0, 0, 0}};
-  EXPECT_FALSE(projectParameterised(atCentre, {0.0, 1.0}));
+  EXPECT_FALSE(projectParameterised(atCentre, {1.0, 0.0}));
   const std::vector<Point3> fine{{0.01, 0, 0.05}, {0, 0.02, 0.05}};
   EXPECT_FALSE(projectParameterised(fine, {0.0, 0.0}));
-  EXPECT_FALSE(projectParameterised(fine, {std::nan(""), 1.0}));
-  EXPECT_TRUE(projectParameterised(fine, {0.0, 0.5}));
+  EXPECT_FALSE(projectParameterised(fine, {1.0, std::nan("")}));
+  EXPECT_TRUE(projectParameterised(fine, {0.5, 0.0}));
 
   Layout2D single{{{3.0, 4.0}}, {}};
   EXPECT_FALSE(scanToSize(single, 100.0));

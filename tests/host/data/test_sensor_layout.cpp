@@ -1,5 +1,6 @@
-// 2-D layout of a trial: standard and session-parameterised projections, the scan to a
-// size, extents and the "plane done" flags.
+// 2-D layout of a trial: standard and session-parameterised projections (nose at the
+// smallest layout y, left at the smallest x, vertex at the centre), the scan to a size,
+// extents and the "plane done" flags.
 #include <gtest/gtest.h>
 
 #include <numbers>
@@ -8,69 +9,101 @@
 
 namespace {
 
-// Four MEG sensors on the equator and one at the vertex (centroid z = 0.2), two EEG
-// electrodes, and a channel of neither kind that projections must leave alone.
+constexpr double kPi = std::numbers::pi;
+
+// Sensors on the unit sphere: right ear, left ear, nose, back, vertex; the same five as
+// EEG electrodes; and a channel of neither kind that projections must leave alone.
 std::unique_ptr<CArrayMEDataSetqv> head() {
-  return megdata::DatasetBuilder()
-      .meg(L"R", 0, 0).at3D(1, 0, 0)
-      .meg(L"L", 0, 0).at3D(-1, 0, 0)
-      .meg(L"N", 0, 0).at3D(0, 1, 0)
-      .meg(L"B", 0, 0).at3D(0, -1, 0)
-      .meg(L"V", 0, 0).at3D(0, 0, 1)
-      .eeg(L"E1", 5, 5).at3D(2, 3, 0)
-      .eeg(L"E2", 6, 6).at3D(-4, 1, 0)
-      .other(L"TRG").at3D(9, 9, 9)
-      .trial(L"T")
-      .planes2DNotDone()
-      .build();
+  megdata::DatasetBuilder b;
+  for (const wchar_t* type : {L"M", L"E"}) {
+    const auto add = [&](const wchar_t* name) -> megdata::DatasetBuilder& {
+      const std::wstring n = std::wstring(type) + name;
+      return type[0] == L'M' ? b.meg(n, 0, 0) : b.eeg(n, 0, 0);
+    };
+    add(L"R").at3D(1, 0, 0);
+    add(L"L").at3D(-1, 0, 0);
+    add(L"N").at3D(0, 1, 0);
+    add(L"B").at3D(0, -1, 0);
+    add(L"V").at3D(0, 0, 1);
+  }
+  return b.other(L"TRG").at3D(9, 9, 9).trial(L"T").planes2DNotDone().build();
 }
 
-TEST(SensorLayout, StandardProjectionIsAScaledTopView) {
+enum { R, L, N, B, V };
+
+std::pair<double, double> meg(const CMDTrialqv* t, int i) {
+  return {t->getChannel(i)->m_dMeg2DX, t->getChannel(i)->m_dMeg2DY};
+}
+std::pair<double, double> eeg(const CMDTrialqv* t, int i) {
+  return {t->getChannel(5 + i)->m_dEeg2DX, t->getChannel(5 + i)->m_dEeg2DY};
+}
+
+void expectAt(std::pair<double, double> p, double x, double y) {
+  EXPECT_NEAR(p.first, x, 1e-9);
+  EXPECT_NEAR(p.second, y, 1e-9);
+}
+
+TEST(SensorLayout, StandardProjectionIsEquidistantAndStartsAtTheOrigin) {
   auto ds = head();
   CMDTrialqv* t = ds->getSessionData(-1)->getTrialqv(-1);
   EXPECT_EQ(t->isEegElectrod2dPlaneDone(), 0);
   EXPECT_EQ(t->getMeasureMegCoilADimension(), 5);
-  EXPECT_EQ(t->getMeasureEegElctDimension(), 2);
+  EXPECT_EQ(t->getMeasureEegElctDimension(), 5);
   EXPECT_EQ(t->projectEegMeasureElectrode3Dto2Dstd(2.0, 1), 1);
   EXPECT_EQ(t->isEegElectrod2dPlaneDone(), 1);
   EXPECT_EQ(t->isMegSnsr2dPlaneDone(), 0);
-  EXPECT_EQ(t->getChannel(5)->m_dEeg2DX, 4.0);
-  EXPECT_EQ(t->getChannel(5)->m_dEeg2DY, 6.0);
-  EXPECT_EQ(t->getChannel(5)->m_dMeg2DX, 0.0);  // the MEG pair is untouched
-  EXPECT_EQ(t->m_dEeg2DXMin, -8.0);
-  EXPECT_EQ(t->m_dEeg2DXMax, 4.0);
-  EXPECT_EQ(t->m_dEeg2DYMin, 2.0);
-  EXPECT_EQ(t->m_dEeg2DYMax, 6.0);
-  EXPECT_EQ(t->getChannel(7)->m_dEeg2DX, 0.0);
+  // Scale 2: 20 layout units per radian, so the equator lies 10π from the vertex; the
+  // layout is then moved by 10π on both axes.
+  const double ring = 10.0 * kPi;
+  expectAt(eeg(t, V), ring, ring);        // vertex at the centre
+  expectAt(eeg(t, N), ring, 0.0);         // nose at the smallest y
+  expectAt(eeg(t, B), ring, 2.0 * ring);  // back at the largest y
+  expectAt(eeg(t, L), 0.0, ring);         // left at the smallest x
+  expectAt(eeg(t, R), 2.0 * ring, ring);
+  EXPECT_NEAR(t->m_dEeg2DXMin, 0.0, 1e-9);
+  EXPECT_NEAR(t->m_dEeg2DXMax, 2.0 * ring, 1e-9);
+  EXPECT_NEAR(t->m_dEeg2DYMin, 0.0, 1e-9);
+  EXPECT_NEAR(t->m_dEeg2DYMax, 2.0 * ring, 1e-9);
+  EXPECT_EQ(t->getChannel(5)->m_dMeg2DX, 0.0);   // the MEG pair of an electrode is untouched
+  EXPECT_EQ(t->getChannel(10)->m_dEeg2DX, 0.0);  // so is a channel of neither kind
   EXPECT_EQ(t->projectMegMeasureSns3Dto2Dstd(1.0, 0), 1);
+  EXPECT_EQ(t->isMegSnsr2dPlaneDone(), 0);
+  EXPECT_EQ(t->projectMegMeasureSns3Dto2Dstd(0.0, 1), 0);
   EXPECT_EQ(t->isMegSnsr2dPlaneDone(), 0);
 }
 
-TEST(SensorLayout, ParameterisedProjectionPutsTheVertexAtTheCentre) {
+TEST(SensorLayout, ParameterisedProjectionAndScan) {
   auto ds = head();
   CMDTrialqv* t = ds->getSessionData(-1)->getTrialqv(-1);
-  // Centre at the origin (0.2 below the centroid); 2/π layout units per radian puts the
-  // equator on the unit circle.
-  EXPECT_EQ(t->projectMegMeasureSns3Dto2Dpro(2.0 / std::numbers::pi, 0.2), 1);
-  auto pos = [t](int i) { return std::pair{t->getChannel(i)->m_dMeg2DX, t->getChannel(i)->m_dMeg2DY}; };
-  EXPECT_NEAR(pos(0).first, 1.0, 1e-12);
-  EXPECT_NEAR(pos(0).second, 0.0, 1e-12);
-  EXPECT_NEAR(pos(1).first, -1.0, 1e-12);  // left stays left
-  EXPECT_NEAR(pos(2).second, 1.0, 1e-12);  // nose side up
-  EXPECT_NEAR(pos(4).first, 0.0, 1e-12);
-  EXPECT_NEAR(pos(4).second, 0.0, 1e-12);
+  // Centre at the head origin, 2/π units per radian: the equator on the unit circle.
+  EXPECT_EQ(t->projectMegMeasureSns3Dto2Dpro(2.0 / kPi, 0.0), 1);
+  expectAt(meg(t, R), 1.0, 0.0);
+  expectAt(meg(t, L), -1.0, 0.0);
+  expectAt(meg(t, N), 0.0, -1.0);
+  expectAt(meg(t, B), 0.0, 1.0);
+  expectAt(meg(t, V), 0.0, 0.0);
   EXPECT_NEAR(t->m_dMeg2DXMin, -1.0, 1e-12);
   EXPECT_NEAR(t->m_dMeg2DYMax, 1.0, 1e-12);
   EXPECT_EQ(t->isMegSnsr2dPlaneDone(), 0);  // only the scan completes the plane
 
+  // A centre one unit below the origin sees the equator at 45 degrees.
+  EXPECT_EQ(t->projectMegMeasureSns3Dto2Dpro(2.0 / kPi, 1.0), 1);
+  expectAt(meg(t, R), 0.5, 0.0);
+  expectAt(meg(t, V), 0.0, 0.0);
+
   EXPECT_EQ(t->scanMegMeasureSns2Dsz(100.0), 1);
   EXPECT_EQ(t->isMegSnsr2dPlaneDone(), 1);
-  EXPECT_NEAR(pos(1).first, 0.0, 1e-9);
-  EXPECT_NEAR(pos(0).first, 100.0, 1e-9);
-  EXPECT_NEAR(pos(4).first, 50.0, 1e-9);
-  EXPECT_NEAR(pos(4).second, 50.0, 1e-9);
+  expectAt(meg(t, L), 0.0, 50.0);
+  expectAt(meg(t, R), 100.0, 50.0);
+  expectAt(meg(t, N), 50.0, 0.0);
+  expectAt(meg(t, V), 50.0, 50.0);
   EXPECT_NEAR(t->m_dMeg2DXMax, 100.0, 1e-9);
   EXPECT_NEAR(t->m_dMeg2DYMin, 0.0, 1e-9);
+
+  // Unusable values leave the positions as they were.
+  EXPECT_EQ(t->projectMegMeasureSns3Dto2Dpro(0.0, 0.0), 0);
+  EXPECT_EQ(t->projectMegMeasureSns3Dto2Dpro(1.0, -1.0), 0);  // the vertex sensor is the centre
+  expectAt(meg(t, R), 100.0, 50.0);
 }
 
 TEST(SensorLayout, ScanKeepsTheAspectAndRefusesDegenerateLayouts) {
