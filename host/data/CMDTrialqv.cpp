@@ -15,3 +15,11 @@ CMDChannelqv* CMDTrialqv::addChannel(std::unique_ptr<CMDChannelqv> channel) {
 void CMDTrialqv::setSpctmTrial(int cls, std::unique_ptr<CSpctmTrialqv> spctm) {
   if (megdata::isSpctmClass(cls)) m_spctmTrials[megdata::at(cls)] = std::move(spctm);
 }
+
+void CMDTrialqv::dropSpctmData() {
+  for (auto& st : m_spctmTrials) st.reset();
+  for (CMDChannelqv* ch : m_channelPtrs) {
+    if (ch == nullptr) continue;
+    for (int cls = 0; cls < megdata::kSpctmClassCount; ++cls) ch->setSpctmChnl(cls, nullptr);
+  }
+}

@@ -73,6 +73,7 @@ struct DatasetBuilder::TrialPlan {
   WaveValueFn waveFn;
   std::map<std::int64_t, std::vector<double>> waves;
   std::int64_t firstSample = 0;
+  EpochTiming timing;
   std::optional<std::int64_t> currentChannel;
   bool planesDone = true;
 
@@ -227,9 +228,16 @@ DatasetBuilder& DatasetBuilder::trial(std::wstring name) {
     t.step = previous.step;
     t.latencies = previous.latencies;
     t.frequencies = previous.frequencies;
+    t.timing = previous.timing;
   }
   t.name = std::move(name);
   s.trials.push_back(std::move(t));
+  return *this;
+}
+
+DatasetBuilder& DatasetBuilder::epochTiming(double samplingRateHz, std::int64_t stimulusSample,
+                                            SampleWindow active, SampleWindow control) {
+  openTrial().timing = EpochTiming{samplingRateHz, stimulusSample, active, control};
   return *this;
 }
 
@@ -333,6 +341,7 @@ DatasetBuilder& DatasetBuilder::planes2DNotDone() {
 
 std::unique_ptr<CMDTrialqv> DatasetBuilder::buildTrial(const SessionPlan& s, const TrialPlan& t) const {
   auto trial = std::make_unique<CMDTrialqv>(t.name);
+  trial->setEpochTiming(t.timing);
   // Waveform length: waves() decides; otherwise the explicit waveforms do, all alike.
   std::int64_t samples = t.samples;
   for (const auto& [chnl, values] : t.waves) {

@@ -68,8 +68,9 @@ class DatasetBuilder {
   DatasetBuilder& noSpectrum(int cls = -1, int kind = -1);  // −1: every class / kind
   DatasetBuilder& noWave();
 
-  // --- Trials of the open session. A new trial starts with the grid, time step and axes
-  // of the session's previous trial; spectra, selections and waveforms start empty.
+  // --- Trials of the open session. A new trial starts with the grid, time step, axes and
+  // epoch timing of the session's previous trial; spectra, selections and waveforms start
+  // empty.
   DatasetBuilder& trial(std::wstring name);
   DatasetBuilder& currentTrial(std::int64_t index);     // −1: no current trial
   DatasetBuilder& currentChannel(std::int64_t index);   // −1: none; default the first channel
@@ -92,6 +93,10 @@ class DatasetBuilder {
   // One channel's raw waveform (same length as the others); overrides waves.
   DatasetBuilder& wave(std::int64_t chnl, std::vector<double> samples);
   DatasetBuilder& firstSample(std::int64_t sample);  // raw sample of time point 0
+  // Timing of the trial's raw waveforms, what the spectral computation cuts the Active
+  // and Control classes by (kept by the trials that follow). Default: rate 0, unknown.
+  DatasetBuilder& epochTiming(double samplingRateHz, std::int64_t stimulusSample, SampleWindow active,
+                              SampleWindow control);
   DatasetBuilder& planes2DNotDone();
 
   std::unique_ptr<CArrayMEDataSetqv> build() const;
