@@ -238,6 +238,7 @@ std::string computeSegments(double samplingRateHz, std::int64_t length, const Ep
   }
   const auto sources = static_cast<std::int64_t>(in.sources);
   const auto F = static_cast<std::int64_t>(plan.frequencies.size());
+  const SegmentSpectrum spectrum(samplingRateHz, length, plan.frequencies);
   plan.active = segmentAxes(perActive * sources, length);
   plan.control = segmentAxes(perControl * sources, length);
   runParallelTasks(in.channels.size(), options, [&](std::size_t c, unsigned) {
@@ -248,7 +249,7 @@ std::string computeSegments(double samplingRateHz, std::int64_t length, const Ep
       const auto segmentsOf = [&](const SampleWindow& w, std::int64_t segments) {
         const auto cut = work.waves[s].subspan(static_cast<std::size_t>(w.begin),
                                                static_cast<std::size_t>(segments * length));
-        return segmentSpectrum(cut, samplingRateHz, length, plan.frequencies);
+        return spectrum.compute(cut);
       };
       const auto row = static_cast<std::int64_t>(s);
       addRows(segmentsOf(timing.active, perActive), 0, work.active, row * perActive, perActive);

@@ -6,6 +6,7 @@
 #include <numbers>
 #include <stdexcept>
 
+#include "host/data/ParallelTasks.h"
 #include "host/io/DemoRandom.h"
 #include "host/io/EegMontage1010.h"
 #include "host/io/MegHelmet.h"
@@ -59,8 +60,8 @@ struct EffectSource {
 const std::vector<EffectSource>& effectSources() {
   static const std::vector<EffectSource> sources{
       {"alpha", 10.0, 150.0, 650.0, 0.35, 150.0, 15.0, 35.0, {{0.0, -0.85, 0.35}}},
-      {"beta", 20.0, 500.0, 800.0, 2.5, 45.0, 4.5, 22.0, {{-0.45, 0.05, 0.89}, {0.45, 0.05, 0.89}}},
-      {"gamma", 60.0, 100.0, 300.0, -1.0, 40.0, 4.0, 15.0, {{0.0, -0.95, 0.15}}},
+      {"beta", 20.0, 500.0, 800.0, 2.0, 45.0, 4.5, 22.0, {{-0.45, 0.05, 0.89}, {0.45, 0.05, 0.89}}},
+      {"gamma", 60.0, 100.0, 300.0, -1.0, 25.0, 2.5, 15.0, {{0.0, -0.95, 0.15}}},
   };
   return sources;
 }
@@ -129,9 +130,10 @@ DemoRecording generateDemoRecording(const DemoSettings& settings) {
   }
 
   const auto n = static_cast<std::size_t>(rec.samplesPerEpoch);
-  const PinkNoise pink(rec.samplesPerEpoch, rec.samplingRateHz);
+  const PinkNoise pink(rec.samplesPerEpoch, rec.timing.samplingRateHz);
   rec.samples.assign(static_cast<std::size_t>(rec.epochCount) * channelCount * n, 0.0);
-  std::vector<double> latent(shared.size() * n), own(n);
+  std::vector<double> latent(shared.size() * n);
+  std::vector<double> effectWaves(effectSources().size() * n);  // unit amplitude, this epoch
   const double ownScale = std::sqrt(1.0 - kSharedNoisePower), sharedScale = std::sqrt(kSharedNoisePower);
 
   for (std::int64_t e = 0; e < rec.epochCount; ++e) {
@@ -140,35 +142,39 @@ DemoRecording generateDemoRecording(const DemoSettings& settings) {
       DemoRandom random(settings.seed, epoch, s, SharedNoise);
       pink.fill(random, std::span<double>(latent).subspan(s * n, n));
     }
-    std::vector<double> phase, jitter;
+    // Every channel sees the same oscillation of an effect, only scaled by its weight.
     for (std::size_t k = 0; k < effectSources().size(); ++k) {
       DemoRandom random(settings.seed, epoch, k, EffectPhase);
-      phase.push_back(2.0 * kPi * random.uniform());
-      jitter.push_back(1.0 + kJitter * (2.0 * random.uniform() - 1.0));
+      const double phase = 2.0 * kPi * random.uniform();
+      const double jitter = 1.0 + kJitter * (2.0 * random.uniform() - 1.0);
+      const EffectSource& source = effectSources()[k];
+      for (std::size_t i = 0; i < n; ++i) {
+        const double ms = rec.timing.latencyMs(static_cast<double>(i));
+        const double seconds = static_cast<double>(i) / rec.timing.samplingRateHz;
+        effectWaves[k * n + i] =
+            jitter * envelope(source, ms) * std::cos(2.0 * kPi * source.frequencyHz * seconds + phase);
+      }
     }
 
-    for (std::size_t c = 0; c < channelCount; ++c) {
+    // Channels draw from their own streams, so filling them in parallel keeps every byte.
+    runParallelTasks(channelCount, {}, [&](std::size_t c, unsigned) {
       const DemoChannel& channel = rec.channels[c];
       const bool meg = channel.kind == SensorKind::MegAxial;
-      double* out = rec.samples.data() + (static_cast<std::size_t>(e) * channelCount + c) * n;
+      const std::span<double> out(rec.samples.data() + (static_cast<std::size_t>(e) * channelCount + c) * n, n);
       DemoRandom random(settings.seed, epoch, c, OwnNoise);
-      pink.fill(random, own);
+      pink.fill(random, out);
       const double noiseLevel = (meg ? 60.0 : 6.0) * (channel.bad ? 8.0 : 1.0);
       for (std::size_t i = 0; i < n; ++i) {
-        double noise = ownScale * own[i];
+        double noise = ownScale * out[i];
         for (std::size_t s = 0; s < shared.size(); ++s) noise += sharedScale * mixing[c * shared.size() + s] * latent[s * n + i];
         out[i] = noiseLevel * noise;
       }
       for (std::size_t k = 0; k < effectSources().size(); ++k) {
         const EffectSource& source = effectSources()[k];
-        const double amplitude = (meg ? source.megAmplitude : source.eegAmplitude) *
-                                 rec.effects[k].weight[c] * jitter[k];
-        if (amplitude < 1e-6 * (meg ? source.megAmplitude : source.eegAmplitude)) continue;
-        for (std::size_t i = 0; i < n; ++i) {
-          const double ms = rec.latencyMs(static_cast<std::int64_t>(i));
-          const double seconds = static_cast<double>(i) / rec.samplingRateHz;
-          out[i] += amplitude * envelope(source, ms) * std::cos(2.0 * kPi * source.frequencyHz * seconds + phase[k]);
-        }
+        const double peak = meg ? source.megAmplitude : source.eegAmplitude;
+        const double amplitude = peak * rec.effects[k].weight[c];
+        if (amplitude < 1e-6 * peak) continue;
+        for (std::size_t i = 0; i < n; ++i) out[i] += amplitude * effectWaves[k * n + i];
       }
       if (channel.bad) {
         // A drifting, noisy channel: a slow swing of several noise levels.
@@ -176,7 +182,7 @@ DemoRecording generateDemoRecording(const DemoSettings& settings) {
         const double slope = (2.0 * drift.uniform() - 1.0) * 4.0 * noiseLevel;
         for (std::size_t i = 0; i < n; ++i) out[i] += slope * static_cast<double>(i) / static_cast<double>(n);
       }
-    }
+    });
   }
   return rec;
 }

@@ -1,23 +1,21 @@
-// Pictures for a person to look at, with a few pixel checks: the helmet and montage
-// layouts (nose up, left on the left, vertex in the middle of the montage) and the
-// Results spectrogram of the demo channel nearest the gamma source.
+// Pictures for a person to look at, with a few pixel checks: the demo's MEG and EEG
+// layouts placed by the topographic canvas's sensor-point formula (Nose Up), and the
+// Results power spectrograms of the demo average at one occipital and one central sensor.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <string>
 
+#include "host/io/DemoDataset.h"
+#include "tests/host/compute/CanvasPoint.h"
 #include "tests/host/render/PngTestImage.h"
-#include "host/data/MorletTransform.h"
-#include "host/data/SpectralResults.h"
-#include "host/io/DemoRecording.h"
-#include "host/io/EegMontage1010.h"
-#include "host/io/MegHelmet.h"
-#include "host/data/Projection2D.h"
 
 namespace {
 
 constexpr std::uint32_t kBackground = 0x14141E;  // pixels are 0x00RRGGBB
-constexpr int kSide = 420, kMargin = 10;
+constexpr int kSide = 420;
 
 std::uint32_t regionColour(char region) {
   switch (region) {
@@ -30,129 +28,129 @@ std::uint32_t regionColour(char region) {
   }
 }
 
-void disc(PngTestImage& image, int cx, int cy, int radius, std::uint32_t colour) {
+// Region of a sensor name: the helmet's third letter, or the 10-10 name's lobe.
+char regionOf(const std::wstring& name, bool meg) {
+  if (meg) return static_cast<char>(name[2]);
+  const std::string n(name.begin(), name.end());
+  if (n.starts_with("Fp") || n.starts_with("AF") || n == "Nz") return 'F';
+  if (n.starts_with("PO") || n[0] == 'O' || n[0] == 'I') return 'O';
+  if (n.starts_with("FT") || n.starts_with("TP") || n[0] == 'T') return 'T';
+  return n[0];
+}
+
+void disc(PngTestImage& image, std::int64_t cx, std::int64_t cy, int radius, std::uint32_t colour) {
   for (int dy = -radius; dy <= radius; ++dy) {
     for (int dx = -radius; dx <= radius; ++dx) {
-      if (dx * dx + dy * dy <= radius * radius) image.fillRect(cx + dx, cy + dy, cx + dx + 1, cy + dy + 1, colour);
+      const int x = static_cast<int>(cx) + dx, y = static_cast<int>(cy) + dy;
+      if (dx * dx + dy * dy <= radius * radius) image.fillRect(x, y, x + 1, y + 1, colour);
     }
   }
 }
 
-// Pixel of a layout point scanned to kSide - 2 * kMargin: layout y grows toward the back,
-// so the nose is up.
-std::pair<int, int> pixelOf(const Point2& p) {
-  return {kMargin + static_cast<int>(std::lround(p.x)), kMargin + static_cast<int>(std::lround(p.y))};
+const CArrayMEDataSetqv& demo() {
+  static const std::unique_ptr<CArrayMEDataSetqv> ds = buildDemoDataset();
+  return *ds;
 }
 
-PngTestImage drawLayout(const std::vector<Sensor>& sensors, const Layout2D& layout, char (*region)(const Sensor&)) {
-  PngTestImage image(kSide, kSide, kBackground);
-  for (std::size_t i = 0; i < sensors.size(); ++i) {
-    const auto [x, y] = pixelOf(layout.positions[i]);
-    disc(image, x, y, 5, regionColour(region(sensors[i])));
+// Draws one modality of the average trial as the canvas would place it, and returns the
+// canvas point of every drawn sensor by name.
+std::map<std::wstring, CanvasPoint> drawLayout(PngTestImage& image, bool meg) {
+  CMDTrialqv* trial = demo().getSessionData(-1)->getTrialqv(0);
+  const CanvasPlacement canvas =
+      meg ? CanvasPlacement{kSide, kSide, 120, true, false, trial->m_dMeg2DXMin, trial->m_dMeg2DXMax,
+                            trial->m_dMeg2DYMin, trial->m_dMeg2DYMax}
+          : CanvasPlacement{kSide, kSide, 120, true, false, trial->m_dEeg2DXMin, trial->m_dEeg2DXMax,
+                            trial->m_dEeg2DYMin, trial->m_dEeg2DYMax};
+  std::map<std::wstring, CanvasPoint> points;
+  for (std::int64_t i = 0; i < trial->getTotalChannel(); ++i) {
+    const CMDChannelqv* ch = trial->getChannel(i);
+    if ((meg ? ch->isMEGMeasureChannel() : ch->isEEGMeasureChannel()) == 0) continue;
+    const CanvasPoint p = meg ? canvas.at(ch->m_dMeg2DX, ch->m_dMeg2DY) : canvas.at(ch->m_dEeg2DX, ch->m_dEeg2DY);
+    disc(image, p.x, p.y, meg ? 5 : 7, regionColour(regionOf(ch->m_strName, meg)));
+    points[ch->m_strName] = p;
   }
-  return image;
+  return points;
 }
 
-char megRegion(const Sensor& s) { return s.name[2]; }
-char eegRegion(const Sensor& s) {
-  if (s.name.starts_with("Fp") || s.name.starts_with("AF") || s.name == "Nz") return 'F';
-  if (s.name.starts_with("PO") || s.name[0] == 'O' || s.name[0] == 'I') return 'O';
-  if (s.name.starts_with("FT") || s.name.starts_with("TP") || s.name[0] == 'T') return 'T';
-  return s.name[0] == 'F' ? 'F' : s.name[0];
-}
-
-std::vector<Point3> positionsOf(const std::vector<Sensor>& sensors) {
-  std::vector<Point3> p;
-  for (const Sensor& s : sensors) p.push_back(s.position);
-  return p;
-}
-
-// Blue for decreases, white for no change, red for increases (saturating at +-100 %).
+// Blue for decreases, white for no change, red for increases, saturating at -100 % and
+// +200 %.
 std::uint32_t changeColour(double relative) {
-  const double v = std::clamp(relative, -1.0, 1.0);
+  const double v = relative < 0 ? std::max(relative, -1.0) : std::min(relative / 2.0, 1.0);
   const auto fade = static_cast<std::uint32_t>(std::lround(255.0 * (1.0 - std::abs(v))));
   return v >= 0 ? 0xFF0000 | fade << 8 | fade : fade << 16 | fade << 8 | 0xFF;
 }
 std::uint32_t red(std::uint32_t p) { return p >> 16; }
 std::uint32_t blue(std::uint32_t p) { return p & 0xFF; }
 
-}  // namespace
-
-TEST(Pictures, HelmetAndMontageLayouts) {
-  const auto helmet = megHelmet();
-  auto meg = projectParameterised(positionsOf(helmet), {});
-  ASSERT_TRUE(meg);
-  ASSERT_TRUE(scanToSize(*meg, kSide - 2 * kMargin));
-  PngTestImage megImage = drawLayout(helmet, *meg, megRegion);
-  EXPECT_TRUE(megImage.write("compute_helmet_layout.png"));
-
-  const auto montage = eegMontage1010();
-  Layout2D eeg = projectStandard(positionsOf(montage), {}, 2.0, true);
-  ASSERT_TRUE(scanToSize(eeg, kSide - 2 * kMargin));
-  PngTestImage eegImage = drawLayout(montage, eeg, eegRegion);
-  EXPECT_TRUE(eegImage.write("compute_eeg1010_layout.png"));
-
-  // Cz in the middle of the picture, central colour; corners empty.
-  EXPECT_EQ(eegImage.at(kSide / 2, kSide / 2), regionColour('C'));
-  EXPECT_EQ(eegImage.at(0, 0), kBackground);
-  EXPECT_EQ(eegImage.at(kSide - 1, kSide - 1), kBackground);
-  // Nose up: Fpz near the top, Oz near the bottom; T7 at the left edge.
-  const auto at = [&](const char* name) {
-    const auto it = std::find_if(montage.begin(), montage.end(), [&](const Sensor& s) { return s.name == name; });
-    return pixelOf(eeg.positions[static_cast<std::size_t>(it - montage.begin())]);
-  };
-  EXPECT_LT(at("Fpz").second, kSide / 4);
-  EXPECT_GT(at("Oz").second, 3 * kSide / 4);
-  EXPECT_LT(at("T7").first, kSide / 4);
-  EXPECT_EQ(eegImage.at(at("T7").first, at("T7").second), regionColour('T'));
-  // Helmet: frontal sensors drawn in the upper half, left temporal ones in the left half.
-  for (std::size_t i = 0; i < helmet.size(); ++i) {
-    const auto [x, y] = pixelOf(meg->positions[i]);
-    EXPECT_TRUE(helmet[i].name[2] != 'F' || y < kSide / 2) << helmet[i].name;
-    EXPECT_TRUE(!helmet[i].name.starts_with("MLT") || x < kSide / 2) << helmet[i].name;
-  }
-}
-
-TEST(Pictures, ResultsSpectrogramOfAnOccipitalChannel) {
-  const DemoRecording rec = generateDemoRecording();
-  const DemoEffect& gamma = rec.effects[2];
-  const auto channel = static_cast<std::int64_t>(std::max_element(gamma.weight.begin(), gamma.weight.end()) -
-                                                 gamma.weight.begin());
-  const MorletTransform tf(MorletSettings{}, rec.samplesPerEpoch);
-  const std::int64_t freqs = tf.frequencyPoints(), step = tf.settings().timeStep;
-  // Epoch-averaged power, cut into the Control and Active windows.
-  std::vector<double> power(static_cast<std::size_t>(tf.timePoints() * freqs)), sum(power.size());
-  MorletTransform::Workspace ws(tf);
-  for (std::int64_t e = 0; e < rec.epochCount; ++e) {
-    tf.transform(rec.wave(e, channel), {nullptr, nullptr, power.data()}, ws);
-    for (std::size_t i = 0; i < sum.size(); ++i) sum[i] += power[i] / double(rec.epochCount);
-  }
-  const auto window = [&](const SampleWindow& w) {
-    SpectralArrays a((w.end - w.begin) / step, freqs);
-    const auto first = static_cast<std::size_t>(w.begin / step * freqs);
-    std::copy(sum.begin() + static_cast<std::ptrdiff_t>(first),
-              sum.begin() + static_cast<std::ptrdiff_t>(first + a.power.size()), a.power.begin());
-    return a;
-  };
-  const SpectralArrays results = deriveResults(window(rec.active), window(rec.control));
-
-  constexpr int kBinW = 4, kBinH = 6;
-  PngTestImage image(static_cast<int>(results.timePoints) * kBinW, static_cast<int>(freqs) * kBinH, kBackground);
-  for (std::int64_t t = 0; t < results.timePoints; ++t) {
-    for (std::int64_t f = 0; f < freqs; ++f) {
-      const int x = static_cast<int>(t) * kBinW, y = static_cast<int>(freqs - 1 - f) * kBinH;  // low f at the bottom
-      image.fillRect(x, y, x + kBinW, y + kBinH, changeColour(results.power[results.at(t, f)]));
+// The Results power of one channel of the average, low frequencies at the bottom.
+constexpr int kBinW = 4, kBinH = 6;
+PngTestImage drawResults(const std::wstring& name) {
+  CMDTrialqv* trial = demo().getSessionData(-1)->getTrialqv(0);
+  const CSpctmTrialqv* st = trial->getSpctmTrial(false, 2);
+  const std::int64_t T = st->getTrialSpctmTimePt(), F = st->getTrialSpctmFreqPt();
+  std::int64_t index = 0;
+  while (trial->getChannelName(index) != name) ++index;
+  const double* power = trial->getChannel(index)->getSpctmChnl(false, 2)->getSpctmDataPtr(2);
+  PngTestImage image(static_cast<int>(T) * kBinW, static_cast<int>(F) * kBinH, kBackground);
+  for (std::int64_t t = 0; t < T; ++t) {
+    for (std::int64_t f = 0; f < F; ++f) {
+      const int x = static_cast<int>(t) * kBinW, y = static_cast<int>(F - 1 - f) * kBinH;
+      image.fillRect(x, y, x + kBinW, y + kBinH, changeColour(power[t * F + f]));
     }
   }
-  EXPECT_TRUE(image.write("compute_demo_results_" + rec.channels[static_cast<std::size_t>(channel)].name + ".png"));
+  EXPECT_TRUE(image.write("compute_demo_results_" + std::string(name.begin(), name.end()) + ".png"));
+  return image;
+}
 
-  // Active time point t is latency 10 t ms; frequency point f is 4 + 2 f Hz.
-  const auto pixel = [&](double ms, double hz) {
-    return image.at(static_cast<int>(ms / 10.0) * kBinW + 1, static_cast<int>(freqs - 1 - std::lround((hz - 4.0) / 2.0)) * kBinH + 1);
-  };
-  const std::uint32_t gammaBurst = pixel(200.0, 60.0), alphaDrop = pixel(400.0, 10.0);
-  EXPECT_EQ(red(gammaBurst), 255u);
-  EXPECT_LT(blue(gammaBurst), 100u);
-  EXPECT_EQ(blue(alphaDrop), 255u);
-  EXPECT_LT(red(alphaDrop), 100u);
+// Pixel of a latency (time point t is 10 t ms) and a frequency (point f is 4 + 2 f Hz).
+std::uint32_t pixelAt(PngTestImage& image, double ms, double hz) {
+  const int f = static_cast<int>(std::lround((hz - 4.0) / 2.0));
+  return image.at(static_cast<int>(ms / 10.0) * kBinW + 1, (38 - f) * kBinH + 1);
+}
+
+}  // namespace
+
+TEST(Pictures, DemoLayoutsAsTheCanvasPlacesThem) {
+  PngTestImage megImage(kSide, kSide, kBackground), eegImage(kSide, kSide, kBackground);
+  const auto meg = drawLayout(megImage, true);
+  const auto eeg = drawLayout(eegImage, false);
+  EXPECT_TRUE(megImage.write("compute_demo_meg_layout.png"));
+  EXPECT_TRUE(eegImage.write("compute_demo_eeg_layout.png"));
+
+  // Cz in the middle across and a sixth of the margin above the middle; corners empty.
+  const CanvasPoint cz = eeg.at(L"Cz");
+  EXPECT_EQ(cz.x, kSide / 2);
+  EXPECT_NEAR(static_cast<double>(cz.y), kSide / 2 - 20, 1.0);
+  EXPECT_EQ(eegImage.at(static_cast<int>(cz.x), static_cast<int>(cz.y)), regionColour('C'));
+  for (PngTestImage* image : {&megImage, &eegImage}) {
+    EXPECT_EQ(image->at(0, 0), kBackground);
+    EXPECT_EQ(image->at(kSide - 1, kSide - 1), kBackground);
+  }
+  // Nose up: Fpz in the top quarter, Oz below the middle; T7 in the left quarter.
+  EXPECT_LT(eeg.at(L"Fpz").y, kSide / 4);
+  EXPECT_GT(eeg.at(L"Oz").y, kSide / 2);
+  EXPECT_LT(eeg.at(L"T7").x, kSide / 4);
+  EXPECT_EQ(eegImage.at(static_cast<int>(eeg.at(L"T7").x), static_cast<int>(eeg.at(L"T7").y)), regionColour('T'));
+  // Helmet: frontal sensors in the upper half, left temporal ones in the left half.
+  for (const auto& [name, p] : meg) {
+    EXPECT_TRUE(name[2] != L'F' || p.y < kSide / 2) << p.y;
+    EXPECT_TRUE(!name.starts_with(L"MLT") || p.x < kSide / 2) << p.x;
+  }
+  EXPECT_EQ(megImage.at(static_cast<int>(meg.at(L"MZO02").x), static_cast<int>(meg.at(L"MZO02").y)),
+            regionColour('O'));
+}
+
+TEST(Pictures, ResultsSpectrogramsOfAnOccipitalAndACentralSensor) {
+  PngTestImage occipital = drawResults(L"MZO02");
+  // Gamma burst red at 60 Hz and 200 ms, alpha drop blue at 10 Hz and 400 ms.
+  EXPECT_EQ(red(pixelAt(occipital, 200.0, 60.0)), 255u);
+  EXPECT_LT(blue(pixelAt(occipital, 200.0, 60.0)), 60u);
+  EXPECT_EQ(blue(pixelAt(occipital, 400.0, 10.0)), 255u);
+  EXPECT_LT(red(pixelAt(occipital, 400.0, 10.0)), 100u);
+
+  PngTestImage central = drawResults(L"MLC32");
+  // Beta rebound red at 20 Hz and 650 ms; nothing like it at 20 Hz before 300 ms.
+  EXPECT_EQ(red(pixelAt(central, 650.0, 20.0)), 255u);
+  EXPECT_LT(blue(pixelAt(central, 650.0, 20.0)), 60u);
+  EXPECT_GT(blue(pixelAt(central, 100.0, 20.0)), 120u);
 }

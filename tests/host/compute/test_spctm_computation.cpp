@@ -207,7 +207,7 @@ TEST(SpctmComputation, AccumulatedTrialsHoldSegmentSpectra) {
   const CMDChannelqv* source = session->getTrialqv(1)->getChannel(1);
   const std::span<const double> wave(source->getDataWave(), kSamples);
   const SpectralArrays expected =
-      segmentSpectrum(wave.subspan(500, 600), kRate, 100, settings().morlet.frequencies());
+      SegmentSpectrum(kRate, 100, settings().morlet.frequencies()).compute(wave.subspan(500, 600));
   const std::int64_t F = 11;
   for (std::int64_t j = 0; j < 6; ++j) {
     for (std::int64_t f = 0; f < F; ++f) {

@@ -60,7 +60,7 @@ TEST(SegmentSpectrum, RowsFollowTheAmplitudeOfEachSegment) {
   for (std::size_t i = 0; i < x.size(); ++i) {
     x[i] = (i < 600 ? 1.0 : 3.0) * std::cos(2 * pi * 10.0 * static_cast<double>(i) / fs) + 7.0;
   }
-  const SpectralArrays s = segmentSpectrum(x, fs, 200, {10.0, 30.0});
+  const SpectralArrays s = SegmentSpectrum(fs, 200, {10.0, 30.0}).compute(x);
   ASSERT_EQ(s.timePoints, 6);  // the 50-sample tail is left out
   ASSERT_EQ(s.frequencyPoints, 2);
   for (std::int64_t t = 0; t < 6; ++t) {
@@ -69,7 +69,8 @@ TEST(SegmentSpectrum, RowsFollowTheAmplitudeOfEachSegment) {
     EXPECT_NEAR(s.real[s.at(t, 0)], amplitude, 1e-9);  // cosine: phase 0 at segment start
     EXPECT_NEAR(s.power[s.at(t, 1)], 0.0, 1e-18);
   }
-  EXPECT_THROW(segmentSpectrum(x, fs, 2000, {10.0}), std::invalid_argument);
-  EXPECT_THROW(segmentSpectrum(x, fs, 200, {500.0}), std::invalid_argument);
-  EXPECT_THROW(segmentSpectrum(x, 0.0, 200, {10.0}), std::invalid_argument);
+  EXPECT_THROW(SegmentSpectrum(fs, 2000, {10.0}).compute(x), std::invalid_argument);
+  EXPECT_THROW(SegmentSpectrum(fs, 200, {500.0}), std::invalid_argument);
+  EXPECT_THROW(SegmentSpectrum(0.0, 200, {10.0}), std::invalid_argument);
+  EXPECT_THROW(SegmentSpectrum(fs, 1, {10.0}), std::invalid_argument);
 }
