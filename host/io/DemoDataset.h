@@ -13,8 +13,9 @@
 //            becomes current (CMEGDataqv::setSpctmOnDemand) and dropped when left.
 //   n + 1    "Segments" (unless switched off): the accumulated variant, segment spectra of
 //            every epoch's windows one after another, also on demand.
-// Resident memory with the defaults: the raw epochs (about 60 MB), the evoked averages,
-// the average's spectra (about 65 MB) and, while one is current, one more trial's.
+// Resident memory with the defaults: the raw epochs (about 100 MB), the evoked averages
+// (5 MB), the average's spectra (about 65 MB) and, while one is current, one more
+// trial's (about 65 MB for an epoch or the segments).
 #pragma once
 
 #include <functional>
