@@ -117,27 +117,16 @@ TEST(Pictures, DemoLayoutsAsTheCanvasPlacesThem) {
   EXPECT_TRUE(megImage.write("compute_demo_meg_layout.png"));
   EXPECT_TRUE(eegImage.write("compute_demo_eeg_layout.png"));
 
-  // Cz in the middle across and a sixth of the margin above the middle; corners empty.
-  const CanvasPoint cz = eeg.at(L"Cz");
-  EXPECT_EQ(cz.x, kSide / 2);
-  EXPECT_NEAR(static_cast<double>(cz.y), kSide / 2 - 20, 1.0);
+  // Where the canvas formula puts a sensor, its colour is drawn (placement itself is
+  // checked with the dataset); the corners stay empty.
+  const CanvasPoint cz = eeg.at(L"Cz"), t7 = eeg.at(L"T7"), mzo02 = meg.at(L"MZO02");
   EXPECT_EQ(eegImage.at(static_cast<int>(cz.x), static_cast<int>(cz.y)), regionColour('C'));
+  EXPECT_EQ(eegImage.at(static_cast<int>(t7.x), static_cast<int>(t7.y)), regionColour('T'));
+  EXPECT_EQ(megImage.at(static_cast<int>(mzo02.x), static_cast<int>(mzo02.y)), regionColour('O'));
   for (PngTestImage* image : {&megImage, &eegImage}) {
     EXPECT_EQ(image->at(0, 0), kBackground);
     EXPECT_EQ(image->at(kSide - 1, kSide - 1), kBackground);
   }
-  // Nose up: Fpz in the top quarter, Oz below the middle; T7 in the left quarter.
-  EXPECT_LT(eeg.at(L"Fpz").y, kSide / 4);
-  EXPECT_GT(eeg.at(L"Oz").y, kSide / 2);
-  EXPECT_LT(eeg.at(L"T7").x, kSide / 4);
-  EXPECT_EQ(eegImage.at(static_cast<int>(eeg.at(L"T7").x), static_cast<int>(eeg.at(L"T7").y)), regionColour('T'));
-  // Helmet: frontal sensors in the upper half, left temporal ones in the left half.
-  for (const auto& [name, p] : meg) {
-    EXPECT_TRUE(name[2] != L'F' || p.y < kSide / 2) << p.y;
-    EXPECT_TRUE(!name.starts_with(L"MLT") || p.x < kSide / 2) << p.x;
-  }
-  EXPECT_EQ(megImage.at(static_cast<int>(meg.at(L"MZO02").x), static_cast<int>(meg.at(L"MZO02").y)),
-            regionColour('O'));
 }
 
 TEST(Pictures, ResultsSpectrogramsOfAnOccipitalAndACentralSensor) {
