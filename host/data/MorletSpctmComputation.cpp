@@ -50,8 +50,11 @@ struct Plan {
   ClassAxes active, control;
 };
 
+// The trial's name for a message; characters outside ASCII read '?'.
 std::string trialName(const CMDTrialqv& trial) {
-  return std::string(trial.m_strName.begin(), trial.m_strName.end());
+  std::string name;
+  for (wchar_t c : trial.m_strName) name += (c > 0 && c < 128) ? static_cast<char>(c) : '?';
+  return name;
 }
 
 std::string gatherInputs(const CMDTrialqv& trial, Inputs& in) {
