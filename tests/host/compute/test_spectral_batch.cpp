@@ -1,6 +1,7 @@
 // The parallel driver: same numbers whatever the thread count, progress rising to 100,
-// cancellation leaving untouched outputs, bad tasks refused before anything is written;
-// and the plan cache handing out one plan per size to threads that race for it.
+// cancellation leaving untouched outputs, bad tasks refused before anything is written, a
+// failing task stopping the run; and the plan cache handing out one plan per size to
+// threads that race for it.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "host/data/FftPlanCache.h"
+#include "host/data/ParallelTasks.h"
 #include "host/data/SpectralBatch.h"
 
 namespace {
@@ -101,6 +103,26 @@ TEST(SpectralBatch, BadTasksAreRefusedBeforeAnyWork) {
   EXPECT_EQ(noOutput.power.front(), -1.0);
   // An empty batch is done at once.
   EXPECT_EQ(runSpectralBatch(batch.transform, {}), SpectralBatchResult::Done);
+}
+
+TEST(ParallelTasks, FirstFailureStopsTheRunAndReachesTheCaller) {
+  std::atomic<int> ran{0};
+  std::vector<int> seen;
+  ParallelOptions options;
+  options.threads = 2;
+  options.progress = [&](int percent) { seen.push_back(percent); };
+  const auto run = [&] {
+    runParallelTasks(1000, options, [&](std::size_t i, unsigned worker) {
+      if (worker > 1) throw std::logic_error("worker index out of range");
+      if (i == 5) throw std::runtime_error("task 5 failed");
+      ++ran;
+    });
+  };
+  EXPECT_THROW(run(), std::runtime_error);
+  EXPECT_LT(ran.load(), 1000 - 1);  // the other worker stopped taking tasks
+  EXPECT_TRUE(seen.empty() || seen.back() < 100);
+  EXPECT_EQ(parallelWorkers(0, 0), 1u);
+  EXPECT_EQ(parallelWorkers(8, 3), 3u);
 }
 
 TEST(FftPlanCache, RacingThreadsGetOnePlanPerSize) {
