@@ -37,7 +37,7 @@ double resultsPower(const std::wstring& channel, double hz, double fromMs, doubl
   while (f < st->getTrialSpctmFreqPt() && st->getSpctmFreq4FreqIndex(f) < hz - 1e-9) ++f;
   EXPECT_EQ(st->getSpctmFreq4FreqIndex(f), hz);
   std::int64_t tb = 0, te = 0;
-  while (st->getSpctmLatencyMs4TimeIndex(tb) < fromMs) ++tb;
+  while (tb + 1 < st->getTrialSpctmTimePt() && st->getSpctmLatencyMs4TimeIndex(tb) < fromMs) ++tb;
   for (te = tb; te + 1 < st->getTrialSpctmTimePt() && st->getSpctmLatencyMs4TimeIndex(te + 1) <= toMs;) ++te;
   return trial->getChannel(channelIndex(trial, channel))->getSpctmChnl(false, 2)->getSelectSpctmValue(tb, te, f, f, 2);
 }
