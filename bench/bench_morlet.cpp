@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "host/data/SpectralBatch.h"
+#include "host/data/SpctmBatch.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr std::int64_t kSamples = 1500;
 struct Job {
   std::vector<double> signal;
   std::vector<double> real, imag, power;
-  std::vector<SpectralTask> tasks;
+  std::vector<SpctmTask> tasks;
   MorletTransform transform{MorletSettings{}, kSamples};
 
   Job() {
@@ -38,10 +38,10 @@ struct Job {
 
 void BM_MorletReferenceJob(benchmark::State& state) {
   static Job job;  // built once: the signal and the output arrays are not timed
-  SpectralBatchOptions options;
+  SpctmBatchOptions options;
   options.threads = static_cast<unsigned>(state.range(0));
   for (auto _ : state) {
-    runSpectralBatch(job.transform, job.tasks, options);
+    runSpctmBatch(job.transform, job.tasks, options);
     benchmark::DoNotOptimize(job.power.data());
   }
   state.counters["channels/s"] =

@@ -12,9 +12,9 @@
 #include "host/data/CMDTrialqv.h"
 #include "host/data/MorletTransform.h"
 #include "host/data/ParallelTasks.h"
-#include "host/data/SegmentSpectrum.h"
-#include "host/data/SpectralArrays.h"
-#include "host/data/SpectralResults.h"
+#include "host/data/SegmentSpctm.h"
+#include "host/data/SpctmArrays.h"
+#include "host/data/SpctmResults.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ using megdata::SampleWindow;
 struct ChannelWork {
   std::int64_t index = 0;  // position in the trial's channel array
   std::vector<std::span<const double>> waves;
-  SpectralArrays active, control, results;
+  SpctmArrays active, control, results;
 };
 
 // The channels that have a waveform in every source, all of one length.
@@ -106,7 +106,7 @@ std::string checkTiming(const EpochTiming& timing, std::int64_t samples) {
 }
 
 // Adds `rows` rows of `from`, starting at row fromRow, to `to` from row toRow on.
-void addRows(const SpectralArrays& from, std::int64_t fromRow, SpectralArrays& to, std::int64_t toRow,
+void addRows(const SpctmArrays& from, std::int64_t fromRow, SpctmArrays& to, std::int64_t toRow,
              std::int64_t rows) {
   const auto n = static_cast<std::size_t>(rows * to.frequencyPoints);
   const std::size_t a = from.at(fromRow, 0), b = to.at(toRow, 0);
@@ -117,7 +117,7 @@ void addRows(const SpectralArrays& from, std::int64_t fromRow, SpectralArrays& t
   }
 }
 
-void scale(SpectralArrays& a, double factor) {
+void scale(SpctmArrays& a, double factor) {
   for (auto* v : {&a.real, &a.imag, &a.power}) {
     for (double& x : *v) x *= factor;
   }
@@ -164,7 +164,7 @@ void storeClass(CMDTrialqv& trial, int cls, const ClassAxes& axes, const Plan& p
   st->setWaveRange(axes.firstSample, axes.waveSamples);
 }
 
-void storeChannel(CMDChannelqv& ch, int cls, SpectralArrays& arrays) {
+void storeChannel(CMDChannelqv& ch, int cls, SpctmArrays& arrays) {
   CSpctmChnlqv* spctm = ch.getSpctmChnl(true, cls);
   spctm->clearSpctmData(-1);
   const std::int64_t T = arrays.timePoints, F = arrays.frequencyPoints;
@@ -207,17 +207,17 @@ std::string computeWavelet(const MorletSettings& morlet, const EpochTiming& timi
   // only the kept windows of every channel are held at once.
   const unsigned workers = parallelWorkers(options.threads, in.channels.size());
   std::vector<std::unique_ptr<MorletTransform::Workspace>> workspaces(workers);
-  std::vector<SpectralArrays> scratch(workers);
+  std::vector<SpctmArrays> scratch(workers);
   const std::int64_t firstActive = plan.active.firstSample / step, firstControl = plan.control.firstSample / step;
   runParallelTasks(in.channels.size(), options, [&](std::size_t c, unsigned w) {
     if (!workspaces[w]) {
       workspaces[w] = std::make_unique<MorletTransform::Workspace>(transform);
-      scratch[w] = SpectralArrays(T, F);
+      scratch[w] = SpctmArrays(T, F);
     }
     ChannelWork& work = in.channels[c];
-    work.active = SpectralArrays(plan.active.timePoints, F);
-    work.control = SpectralArrays(plan.control.timePoints, F);
-    SpectralArrays& full = scratch[w];
+    work.active = SpctmArrays(plan.active.timePoints, F);
+    work.control = SpctmArrays(plan.control.timePoints, F);
+    SpctmArrays& full = scratch[w];
     for (std::span<const double> wave : work.waves) {
       transform.transform(wave, {full.real.data(), full.imag.data(), full.power.data()}, *workspaces[w]);
       addRows(full, firstActive, work.active, 0, work.active.timePoints);
@@ -246,8 +246,8 @@ std::string computeSegments(double samplingRateHz, std::int64_t length, const Ep
   plan.control = segmentAxes(perControl * sources, length);
   runParallelTasks(in.channels.size(), options, [&](std::size_t c, unsigned) {
     ChannelWork& work = in.channels[c];
-    work.active = SpectralArrays(plan.active.timePoints, F);
-    work.control = SpectralArrays(plan.control.timePoints, F);
+    work.active = SpctmArrays(plan.active.timePoints, F);
+    work.control = SpctmArrays(plan.control.timePoints, F);
     for (std::size_t s = 0; s < work.waves.size(); ++s) {
       const auto segmentsOf = [&](const SampleWindow& w, std::int64_t segments) {
         const auto cut = work.waves[s].subspan(static_cast<std::size_t>(w.begin),

@@ -139,7 +139,7 @@ std::int64_t MorletTransform::bandBins(std::int64_t f) const {
   return static_cast<std::int64_t>(m_bands[idx(f)].weights.size());
 }
 
-void MorletTransform::transform(std::span<const double> samples, const SpectralOutput& out,
+void MorletTransform::transform(std::span<const double> samples, const SpctmOutput& out,
                                 Workspace& workspace) const {
   if (static_cast<std::int64_t>(samples.size()) != m_signalLength) {
     throw std::invalid_argument("Morlet transform made for " + std::to_string(m_signalLength) +

@@ -1,7 +1,7 @@
 // Complex Morlet time-frequency transform of one channel's signal, by FFT convolution,
 // decimated to one output time point per `timeStep` raw samples. Built once per settings
 // and signal length, then used from many threads at once (each with its own Workspace);
-// SpectralBatch drives it over all channels of a recording.
+// SpctmBatch drives it over all channels of a recording.
 // Output values are in signal amplitude units: a sinusoid of amplitude A at a frequency
 // point gives |value| = A there, power A * A.
 #pragma once
@@ -16,7 +16,7 @@
 
 // Where one channel's result goes: each pointer is null (not wanted) or T x F doubles,
 // time-major (value of time point t and frequency point f at t * F + f).
-struct SpectralOutput {
+struct SpctmOutput {
   double* real = nullptr;
   double* imag = nullptr;
   double* power = nullptr;  // real * real + imag * imag
@@ -68,7 +68,7 @@ class MorletTransform {
 
   // Transforms one channel. samples.size() must equal signalLength() (else
   // std::invalid_argument); the workspace must come from this transform.
-  void transform(std::span<const double> samples, const SpectralOutput& out,
+  void transform(std::span<const double> samples, const SpctmOutput& out,
                  Workspace& workspace) const;
 
  private:

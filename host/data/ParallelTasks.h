@@ -1,6 +1,6 @@
 // A pool of std::threads that runs numbered tasks, reports rising progress and honours a
 // cancel flag. The spectral computation fans a trial's channels out with it, and the
-// wavelet batch driver (SpectralBatch) its channels. Each worker has a fixed index, so a
+// wavelet batch driver (SpctmBatch) its channels. Each worker has a fixed index, so a
 // caller can keep one scratch workspace per worker without locking.
 #pragma once
 

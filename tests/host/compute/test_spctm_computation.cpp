@@ -13,7 +13,7 @@
 #include "host/data/DatasetBuilder.h"
 #include "host/data/MorletSpctmComputation.h"
 #include "host/data/MorletTransform.h"
-#include "host/data/SegmentSpectrum.h"
+#include "host/data/SegmentSpctm.h"
 
 namespace {
 
@@ -206,7 +206,7 @@ TEST(SpctmComputation, AccumulatedTrialsHoldSegmentSpectra) {
   // Row 6 + j is segment j of the second source's Active window.
   const CMDChannelqv* source = session->getTrialqv(1)->getChannel(1);
   const std::span<const double> wave(source->getDataWave(), kSamples);
-  const SpectralArrays expected =
+  const SpctmArrays expected =
       SegmentSpectrum(kRate, 100, settings().morlet.frequencies()).compute(wave.subspan(500, 600));
   const std::int64_t F = 11;
   for (std::int64_t j = 0; j < 6; ++j) {

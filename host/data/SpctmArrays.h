@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <vector>
 
-struct SpectralArrays {
+struct SpctmArrays {
   std::int64_t timePoints = 0;       // T
   std::int64_t frequencyPoints = 0;  // F
   std::vector<double> real;          // each T * F, element t * F + f
   std::vector<double> imag;
   std::vector<double> power;
 
-  SpectralArrays() = default;
-  SpectralArrays(std::int64_t t, std::int64_t f)
+  SpctmArrays() = default;
+  SpctmArrays(std::int64_t t, std::int64_t f)
       : timePoints(t), frequencyPoints(f),
         real(static_cast<std::size_t>(t * f)), imag(real.size()), power(real.size()) {}
 

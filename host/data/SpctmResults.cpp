@@ -1,8 +1,8 @@
-#include "host/data/SpectralResults.h"
+#include "host/data/SpctmResults.h"
 
 #include <string>
 
-SpectralArrays deriveResults(const SpectralArrays& active, const SpectralArrays& control) {
+SpctmArrays deriveResults(const SpctmArrays& active, const SpctmArrays& control) {
   if (!active.isConsistent() || !control.isConsistent()) {
     throw std::invalid_argument("Results need Active and Control arrays of T x F values each");
   }
@@ -32,7 +32,7 @@ SpectralArrays deriveResults(const SpectralArrays& active, const SpectralArrays&
     meanPower[i] /= count;
   }
 
-  SpectralArrays results(active.timePoints, freqs);
+  SpctmArrays results(active.timePoints, freqs);
   for (std::int64_t t = 0; t < active.timePoints; ++t) {
     for (std::int64_t f = 0; f < freqs; ++f) {
       const auto i = static_cast<std::size_t>(f);

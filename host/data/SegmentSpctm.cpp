@@ -1,4 +1,4 @@
-#include "host/data/SegmentSpectrum.h"
+#include "host/data/SegmentSpctm.h"
 
 #include <cmath>
 #include <numbers>
@@ -31,7 +31,7 @@ SegmentSpectrum::SegmentSpectrum(double samplingRateHz, std::int64_t segmentLeng
   }
 }
 
-SpectralArrays SegmentSpectrum::compute(std::span<const double> samples) const {
+SpctmArrays SegmentSpectrum::compute(std::span<const double> samples) const {
   const auto n = static_cast<std::int64_t>(samples.size());
   if (m_segmentLength > n) {
     throw std::invalid_argument("segment length " + std::to_string(m_segmentLength) + " exceeds the signal length " +
@@ -39,7 +39,7 @@ SpectralArrays SegmentSpectrum::compute(std::span<const double> samples) const {
   }
   const auto length = static_cast<std::size_t>(m_segmentLength);
   const std::size_t freqs = m_frequencies.size();
-  SpectralArrays out(n / m_segmentLength, static_cast<std::int64_t>(freqs));
+  SpctmArrays out(n / m_segmentLength, static_cast<std::int64_t>(freqs));
   std::vector<double> segment(length);
   for (std::int64_t s = 0; s < out.timePoints; ++s) {
     const std::span<const double> first = samples.subspan(static_cast<std::size_t>(s * m_segmentLength), length);

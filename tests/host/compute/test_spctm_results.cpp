@@ -7,14 +7,14 @@
 #include <stdexcept>
 #include <vector>
 
-#include "host/data/SegmentSpectrum.h"
-#include "host/data/SpectralResults.h"
+#include "host/data/SegmentSpctm.h"
+#include "host/data/SpctmResults.h"
 
 namespace {
 
-SpectralArrays arrays(std::int64_t t, std::int64_t f, std::vector<double> re, std::vector<double> im,
+SpctmArrays arrays(std::int64_t t, std::int64_t f, std::vector<double> re, std::vector<double> im,
                       std::vector<double> pw) {
-  SpectralArrays a(t, f);
+  SpctmArrays a(t, f);
   a.real = std::move(re);
   a.imag = std::move(im);
   a.power = std::move(pw);
@@ -23,16 +23,16 @@ SpectralArrays arrays(std::int64_t t, std::int64_t f, std::vector<double> re, st
 
 }  // namespace
 
-TEST(SpectralResults, RelativeChangeAndDifferencesAgainstControlMeans) {
+TEST(SpctmResults, RelativeChangeAndDifferencesAgainstControlMeans) {
   // Control: 3 time points x 2 frequencies. Means per frequency:
   //   power f0 (2+4+6)/3 = 4, f1 (1+1+4)/3 = 2; real f0 1, f1 -1; imag f0 0.5, f1 2.
-  const SpectralArrays control = arrays(3, 2, {0, -1, 1, -2, 2, 0},   // real
+  const SpctmArrays control = arrays(3, 2, {0, -1, 1, -2, 2, 0},   // real
                                         {0.5, 1, 0, 2, 1, 3},         // imag
                                         {2, 1, 4, 1, 6, 4});          // power
-  const SpectralArrays active = arrays(2, 2, {3, 0, 1, -1},  // real
+  const SpctmArrays active = arrays(2, 2, {3, 0, 1, -1},  // real
                                        {0.5, 0, 2, 5},       // imag
                                        {6, 1, 2, 5});        // power
-  const SpectralArrays r = deriveResults(active, control);
+  const SpctmArrays r = deriveResults(active, control);
   ASSERT_EQ(r.timePoints, 2);
   ASSERT_EQ(r.frequencyPoints, 2);
   EXPECT_EQ(r.power, (std::vector<double>{0.5, -0.5, -0.5, 1.5}));
@@ -40,14 +40,14 @@ TEST(SpectralResults, RelativeChangeAndDifferencesAgainstControlMeans) {
   EXPECT_EQ(r.imag, (std::vector<double>{0, -2, 1.5, 3}));
 }
 
-TEST(SpectralResults, ZeroControlPowerAndMismatchedInputs) {
-  const SpectralArrays control = arrays(1, 2, {0, 0}, {0, 0}, {0, 2});
-  const SpectralArrays active = arrays(1, 2, {1, 1}, {1, 1}, {3, 3});
+TEST(SpctmResults, ZeroControlPowerAndMismatchedInputs) {
+  const SpctmArrays control = arrays(1, 2, {0, 0}, {0, 0}, {0, 2});
+  const SpctmArrays active = arrays(1, 2, {1, 1}, {1, 1}, {3, 3});
   EXPECT_EQ(deriveResults(active, control).power, (std::vector<double>{0, 0.5}));
 
-  EXPECT_THROW(deriveResults(SpectralArrays(1, 3), control), std::invalid_argument);
-  EXPECT_THROW(deriveResults(active, SpectralArrays(0, 2)), std::invalid_argument);
-  SpectralArrays broken = active;
+  EXPECT_THROW(deriveResults(SpctmArrays(1, 3), control), std::invalid_argument);
+  EXPECT_THROW(deriveResults(active, SpctmArrays(0, 2)), std::invalid_argument);
+  SpctmArrays broken = active;
   broken.power.pop_back();
   EXPECT_THROW(deriveResults(broken, control), std::invalid_argument);
 }
@@ -60,7 +60,7 @@ TEST(SegmentSpectrum, RowsFollowTheAmplitudeOfEachSegment) {
   for (std::size_t i = 0; i < x.size(); ++i) {
     x[i] = (i < 600 ? 1.0 : 3.0) * std::cos(2 * pi * 10.0 * static_cast<double>(i) / fs) + 7.0;
   }
-  const SpectralArrays s = SegmentSpectrum(fs, 200, {10.0, 30.0}).compute(x);
+  const SpctmArrays s = SegmentSpectrum(fs, 200, {10.0, 30.0}).compute(x);
   ASSERT_EQ(s.timePoints, 6);  // the 50-sample tail is left out
   ASSERT_EQ(s.frequencyPoints, 2);
   for (std::int64_t t = 0; t < 6; ++t) {

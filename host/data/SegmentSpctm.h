@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "host/data/SpectralArrays.h"
+#include "host/data/SpctmArrays.h"
 
 class SegmentSpectrum {
  public:
@@ -23,7 +23,7 @@ class SegmentSpectrum {
   // frequency gives |coefficient| = A. Row t of the result is segment t: real and
   // imaginary parts of the coefficient and its squared modulus as power. Throws
   // std::invalid_argument when the signal is shorter than one segment.
-  SpectralArrays compute(std::span<const double> samples) const;
+  SpctmArrays compute(std::span<const double> samples) const;
 
  private:
   std::int64_t m_segmentLength;

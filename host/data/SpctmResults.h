@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "host/data/SpectralArrays.h"
+#include "host/data/SpctmArrays.h"
 
 // Results over the Active window's T x F grid, against the Control window's mean over its
 // own time points, per frequency point f:
@@ -15,4 +15,4 @@
 //   imag(t, f)  = activeImag(t, f) - mean Control imaginary part at f.
 // Throws std::invalid_argument when the frequency counts differ, Control has no time
 // point, or either input's arrays do not hold T x F values.
-SpectralArrays deriveResults(const SpectralArrays& active, const SpectralArrays& control);
+SpctmArrays deriveResults(const SpctmArrays& active, const SpctmArrays& control);

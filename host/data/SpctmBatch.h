@@ -11,17 +11,17 @@
 #include "host/data/MorletTransform.h"
 #include "host/data/ParallelTasks.h"
 
-struct SpectralTask {
+struct SpctmTask {
   std::span<const double> samples;  // one channel's signal, transform.signalLength() long
-  SpectralOutput output;            // where its T x F arrays go (null pointers: not wanted)
+  SpctmOutput output;            // where its T x F arrays go (null pointers: not wanted)
 };
 
-using SpectralBatchOptions = ParallelOptions;
-using SpectralBatchResult = ParallelResult;
+using SpctmBatchOptions = ParallelOptions;
+using SpctmBatchResult = ParallelResult;
 
 // Transforms every task. Checks all tasks before starting any (a wrong signal length or a
 // task with no output throws std::invalid_argument and nothing is written). After
 // Cancelled, the outputs of tasks that were not started are untouched.
-SpectralBatchResult runSpectralBatch(const MorletTransform& transform,
-                                     std::span<const SpectralTask> tasks,
-                                     const SpectralBatchOptions& options = {});
+SpctmBatchResult runSpctmBatch(const MorletTransform& transform,
+                                     std::span<const SpctmTask> tasks,
+                                     const SpctmBatchOptions& options = {});

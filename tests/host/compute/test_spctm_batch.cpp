@@ -13,7 +13,7 @@
 
 #include "host/data/FftPlanCache.h"
 #include "host/data/ParallelTasks.h"
-#include "host/data/SpectralBatch.h"
+#include "host/data/SpctmBatch.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ struct Batch {
   MorletTransform transform{MorletSettings{}, kSamples};
   std::vector<double> signal;
   std::vector<double> real, power;
-  std::vector<SpectralTask> tasks;
+  std::vector<SpctmTask> tasks;
 
   Batch() {
     std::mt19937_64 random(3);
@@ -42,22 +42,22 @@ struct Batch {
 
 }  // namespace
 
-TEST(SpectralBatch, ThreadCountDoesNotChangeResults) {
+TEST(SpctmBatch, ThreadCountDoesNotChangeResults) {
   Batch one, three;
-  ASSERT_EQ(runSpectralBatch(one.transform, one.tasks, {1, nullptr, nullptr}), SpectralBatchResult::Done);
-  ASSERT_EQ(runSpectralBatch(three.transform, three.tasks, {3, nullptr, nullptr}), SpectralBatchResult::Done);
+  ASSERT_EQ(runSpctmBatch(one.transform, one.tasks, {1, nullptr, nullptr}), SpctmBatchResult::Done);
+  ASSERT_EQ(runSpctmBatch(three.transform, three.tasks, {3, nullptr, nullptr}), SpctmBatchResult::Done);
   EXPECT_EQ(one.real, three.real);
   EXPECT_EQ(one.power, three.power);
   // Every channel was written (the arrays started at -1, power is never negative).
   for (double p : one.power) ASSERT_GE(p, 0.0);
 }
 
-TEST(SpectralBatch, ProgressRisesAndEndsAtHundred) {
+TEST(SpctmBatch, ProgressRisesAndEndsAtHundred) {
   Batch batch;
   std::vector<int> seen;
   std::mutex mutex;
   std::atomic<int> concurrent{0}, maxConcurrent{0};
-  SpectralBatchOptions options;
+  SpctmBatchOptions options;
   options.threads = 2;
   options.progress = [&](int percent) {
     maxConcurrent = std::max(maxConcurrent.load(), ++concurrent);
@@ -67,7 +67,7 @@ TEST(SpectralBatch, ProgressRisesAndEndsAtHundred) {
     }
     --concurrent;
   };
-  ASSERT_EQ(runSpectralBatch(batch.transform, batch.tasks, options), SpectralBatchResult::Done);
+  ASSERT_EQ(runSpctmBatch(batch.transform, batch.tasks, options), SpctmBatchResult::Done);
   ASSERT_FALSE(seen.empty());
   EXPECT_EQ(seen.back(), 100);
   EXPECT_EQ(std::count(seen.begin(), seen.end(), 100), 1);
@@ -75,34 +75,34 @@ TEST(SpectralBatch, ProgressRisesAndEndsAtHundred) {
   EXPECT_EQ(maxConcurrent.load(), 1);
 }
 
-TEST(SpectralBatch, CancelStopsBeforeFurtherTasks) {
+TEST(SpctmBatch, CancelStopsBeforeFurtherTasks) {
   Batch batch;
   std::atomic<bool> cancel{false};
-  SpectralBatchOptions options;
+  SpctmBatchOptions options;
   options.threads = 1;
   options.cancel = &cancel;
   int calls = 0;
   options.progress = [&](int) {
     if (++calls == 2) cancel = true;  // after the second finished task
   };
-  ASSERT_EQ(runSpectralBatch(batch.transform, batch.tasks, options), SpectralBatchResult::Cancelled);
+  ASSERT_EQ(runSpctmBatch(batch.transform, batch.tasks, options), SpctmBatchResult::Cancelled);
   const auto size = static_cast<std::size_t>(batch.transform.timePoints() * batch.transform.frequencyPoints());
   EXPECT_GE(batch.power[size + 1], 0.0);                // task 1 ran
   EXPECT_EQ(batch.power[2 * size], -1.0);               // task 2 never started
   EXPECT_EQ(batch.power.back(), -1.0);
 }
 
-TEST(SpectralBatch, BadTasksAreRefusedBeforeAnyWork) {
+TEST(SpctmBatch, BadTasksAreRefusedBeforeAnyWork) {
   Batch batch;
   batch.tasks.back().samples = batch.tasks.back().samples.first(10);
-  EXPECT_THROW(runSpectralBatch(batch.transform, batch.tasks), std::invalid_argument);
+  EXPECT_THROW(runSpctmBatch(batch.transform, batch.tasks), std::invalid_argument);
   EXPECT_EQ(batch.power.front(), -1.0);
   Batch noOutput;
   noOutput.tasks[4].output = {};
-  EXPECT_THROW(runSpectralBatch(noOutput.transform, noOutput.tasks), std::invalid_argument);
+  EXPECT_THROW(runSpctmBatch(noOutput.transform, noOutput.tasks), std::invalid_argument);
   EXPECT_EQ(noOutput.power.front(), -1.0);
   // An empty batch is done at once.
-  EXPECT_EQ(runSpectralBatch(batch.transform, {}), SpectralBatchResult::Done);
+  EXPECT_EQ(runSpctmBatch(batch.transform, {}), SpctmBatchResult::Done);
 }
 
 TEST(ParallelTasks, FirstFailureStopsTheRunAndReachesTheCaller) {

@@ -6,7 +6,7 @@
 
 namespace {
 
-class SpectralTrialTest : public ::testing::Test {
+class SpctmTrialTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ds = megdata::DatasetBuilder()
@@ -24,7 +24,7 @@ class SpectralTrialTest : public ::testing::Test {
   CSpctmTrialqv* st = nullptr;
 };
 
-TEST_F(SpectralTrialTest, ConversionsCoverBothEndsAndOnePastTheLast) {
+TEST_F(SpctmTrialTest, ConversionsCoverBothEndsAndOnePastTheLast) {
   EXPECT_EQ(st->getTrialSpctmTimePt(), 3);
   EXPECT_EQ(st->getTrialSpctmFreqPt(), 2);
   EXPECT_EQ(st->getTrialSpctmTimeStep(), 4);
@@ -60,7 +60,7 @@ TEST_F(SpectralTrialTest, ConversionsCoverBothEndsAndOnePastTheLast) {
   EXPECT_EQ(s->getLatencyMs4SpctmTimePt(1, 7, 0), 0.0);
 }
 
-TEST_F(SpectralTrialTest, SingleFrequencyAxisHasNoStepPastItsEnd) {
+TEST_F(SpctmTrialTest, SingleFrequencyAxisHasNoStepPastItsEnd) {
   auto one = megdata::DatasetBuilder().meg(L"A", 0, 0).grid(1, 1).latencies(25, 0).frequencies(40, 0)
                  .spectra(0, [](auto, auto, auto, int) { return 0.0; }).build();
   CSpctmTrialqv* s1 = one->getSessionData(-1)->getTrialqv(-1)->getSpctmTrial(false, 0);
@@ -68,7 +68,7 @@ TEST_F(SpectralTrialTest, SingleFrequencyAxisHasNoStepPastItsEnd) {
   EXPECT_DOUBLE_EQ(s1->getSpctmLatencyMs4TimeIndex(1), 25.0);
 }
 
-TEST_F(SpectralTrialTest, EmptyGridFailsConversions) {
+TEST_F(SpctmTrialTest, EmptyGridFailsConversions) {
   CSpctmTrialqv empty;
   double lo = -1, hi = -1;
   EXPECT_EQ(empty.getSpctmFreqRangeHz(lo, hi), 0);
@@ -81,7 +81,7 @@ TEST_F(SpectralTrialTest, EmptyGridFailsConversions) {
   EXPECT_EQ(e, 0);
 }
 
-TEST_F(SpectralTrialTest, SelectionSettersKeepEndsGivenAsMinusOne) {
+TEST_F(SpctmTrialTest, SelectionSettersKeepEndsGivenAsMinusOne) {
   std::int64_t b = -9, e = -9;
   st->getTrialSpctmSelectTime(b, e);  // a new grid selects all of it
   EXPECT_EQ(b, 0);
@@ -132,7 +132,7 @@ TEST_F(SpectralTrialTest, SelectionSettersKeepEndsGivenAsMinusOne) {
   EXPECT_DOUBLE_EQ(ms1, 0.0);
 }
 
-TEST(SpectralTrialWave, DrawRangeCoversTheTimeAxisWithinTheWaveform) {
+TEST(SpctmTrialWave, DrawRangeCoversTheTimeAxisWithinTheWaveform) {
   auto build = [](std::int64_t samples, std::int64_t first) {
     return megdata::DatasetBuilder().meg(L"A", 0, 0).grid(3, 1).timeStep(4).firstSample(first)
         .waves(samples, [](auto, std::int64_t k) { return static_cast<double>(k); })

@@ -1,21 +1,21 @@
-#include "host/data/SpectralBatch.h"
+#include "host/data/SpctmBatch.h"
 
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-SpectralBatchResult runSpectralBatch(const MorletTransform& transform,
-                                     std::span<const SpectralTask> tasks,
-                                     const SpectralBatchOptions& options) {
+SpctmBatchResult runSpctmBatch(const MorletTransform& transform,
+                                     std::span<const SpctmTask> tasks,
+                                     const SpctmBatchOptions& options) {
   for (std::size_t i = 0; i < tasks.size(); ++i) {
-    const SpectralTask& task = tasks[i];
+    const SpctmTask& task = tasks[i];
     if (static_cast<std::int64_t>(task.samples.size()) != transform.signalLength()) {
       throw std::invalid_argument("spectral task " + std::to_string(i) + " has " +
                                   std::to_string(task.samples.size()) + " samples, expected " +
                                   std::to_string(transform.signalLength()));
     }
-    const SpectralOutput& o = task.output;
+    const SpctmOutput& o = task.output;
     if (o.real == nullptr && o.imag == nullptr && o.power == nullptr) {
       throw std::invalid_argument("spectral task " + std::to_string(i) + " has no output array");
     }
