@@ -7,19 +7,11 @@
 namespace hostrender {
 namespace {
 
-// Where one destination column (or row) samples the source: the two neighbouring source
-// indices and the fixed-point weight of the second.
-struct Tap {
-  int first;
-  int second;
-  std::uint32_t weight;
-};
-
-std::vector<Tap> taps(int sourceSize, int destSize, int from, int to, int weightBits) {
+void fillTaps(std::vector<ScaleTap>& out, int sourceSize, int destSize, int from, int to,
+              int weightBits) {
   const double unit = static_cast<double>(1u << weightBits);
   const double ratio = static_cast<double>(sourceSize) / destSize;
-  std::vector<Tap> out;
-  out.reserve(static_cast<std::size_t>(to - from));
+  out.clear();
   for (int d = from; d < to; ++d) {
     const double s = std::clamp((d + 0.5) * ratio - 0.5, 0.0, static_cast<double>(sourceSize - 1));
     int first = static_cast<int>(s);
@@ -30,21 +22,21 @@ std::vector<Tap> taps(int sourceSize, int destSize, int from, int to, int weight
     }
     out.push_back({first, std::min(first + 1, sourceSize - 1), weight});
   }
-  return out;
 }
 
 }  // namespace
 
 bool scaleBilinear(const PixelSource& source, int dstWidth, int dstHeight, const CRect& part,
-                   std::uint32_t* out, std::ptrdiff_t outStride, int weightBits) {
+                   std::uint32_t* out, std::ptrdiff_t outStride, int weightBits,
+                   ScaleWorkspace& work) {
   if (!source.pixels || source.width < 1 || source.height < 1 || source.stride < source.width ||
       dstWidth < 1 || dstHeight < 1 || !out || part.IsRectEmpty() || part.left < 0 ||
       part.top < 0 || part.right > dstWidth || part.bottom > dstHeight ||
       outStride < part.Width() || weightBits < 1 || weightBits > kMaxWeightBits) {
     return false;
   }
-  const std::vector<Tap> columns = taps(source.width, dstWidth, part.left, part.right, weightBits);
-  const std::vector<Tap> rows = taps(source.height, dstHeight, part.top, part.bottom, weightBits);
+  fillTaps(work.columns, source.width, dstWidth, part.left, part.right, weightBits);
+  fillTaps(work.rows, source.height, dstHeight, part.top, part.bottom, weightBits);
   const std::uint32_t unit = 1u << weightBits;
   const int shift = 2 * weightBits;
   const std::uint32_t half = 1u << (shift - 1);
@@ -54,17 +46,17 @@ bool scaleBilinear(const PixelSource& source, int dstWidth, int dstHeight, const
   };
 
   std::uint32_t* outRow = out;
-  for (const Tap& row : rows) {
+  for (const ScaleTap& row : work.rows) {
     const std::uint32_t* upper = storedRow(row.first);
     const std::uint32_t* lower = storedRow(row.second);
     const std::uint32_t wy = row.weight, vy = unit - wy;
     std::uint32_t* dst = outRow;
-    for (const Tap& col : columns) {
+    for (const ScaleTap& col : work.columns) {
       const std::uint32_t a = upper[col.first], b = upper[col.second];
       const std::uint32_t c = lower[col.first], d = lower[col.second];
       const std::uint32_t wx = col.weight, vx = unit - wx;
       std::uint32_t pixel = 0;
-      for (int byte = 0; byte < 32; byte += 8) {
+      for (int byte = 0; byte < 24; byte += 8) {
         const std::uint32_t top = ((a >> byte) & 0xFF) * vx + ((b >> byte) & 0xFF) * wx;
         const std::uint32_t bottom = ((c >> byte) & 0xFF) * vx + ((d >> byte) & 0xFF) * wx;
         pixel |= ((top * vy + bottom * wy + half) >> shift) << byte;
@@ -74,6 +66,12 @@ bool scaleBilinear(const PixelSource& source, int dstWidth, int dstHeight, const
     outRow += outStride;
   }
   return true;
+}
+
+bool scaleBilinear(const PixelSource& source, int dstWidth, int dstHeight, const CRect& part,
+                   std::uint32_t* out, std::ptrdiff_t outStride, int weightBits) {
+  ScaleWorkspace work;
+  return scaleBilinear(source, dstWidth, dstHeight, part, out, outStride, weightBits, work);
 }
 
 }  // namespace hostrender

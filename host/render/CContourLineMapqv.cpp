@@ -6,6 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "host/render/FieldImageMapping.h"
+#include "platform/CDC.h"
+#include "platform/CPen.h"
+
 namespace {
 
 // Cell edges, by the corners they join: 0 (i, j)-(i+1, j), 1 (i+1, j)-(i+1, j+1),
@@ -80,6 +84,26 @@ int CContourLineMapqv::dataGrid2ContourLinePro(const CDataGridRect* grid) {
   m_nGridWidth = grid->gridWidth;
   m_nGridHeight = grid->gridHeight;
   for (double level : m_dLevels) traceLevel(*grid, level);
+  return 1;
+}
+
+int CContourLineMapqv::drawMap(CDC* dc, int left, int top, double scaleX, double scaleY,
+                               int width, int height, int mirrored, int noseUp,
+                               CPen* positivePen, CPen* negativePen) const {
+  if (dc == nullptr || dc->GetSafeHdc() == nullptr || m_nGridWidth < 1) return 0;
+  const hostrender::FieldImageMapping mapping = hostrender::FieldImageMapping::make(
+      m_nGridWidth, m_nGridHeight, left, top, scaleX, scaleY, mirrored != 0, noseUp != 0);
+  const int saved = dc->SaveDC();
+  dc->IntersectClipRect(0, 0, width, height);
+  CPen* const selected = dc->GetCurrentPen();
+  for (const ContourLine& line : m_lines) {
+    CPen* pen = line.level > 0.0 ? positivePen : line.level < 0.0 ? negativePen : nullptr;
+    dc->SelectObject(pen != nullptr ? pen : selected);
+    dc->MoveTo(mapping.gridToPixel(line.points.front().u, line.points.front().v));
+    for (std::size_t k = 1; k < line.points.size(); ++k)
+      dc->LineTo(mapping.gridToPixel(line.points[k].u, line.points[k].v));
+  }
+  dc->RestoreDC(saved);
   return 1;
 }
 

@@ -8,6 +8,9 @@
 
 #include "host/render/CDataGridRect.h"
 
+class CDC;
+class CPen;
+
 // A position on the grid: column u and row v, fractional between grid points.
 struct ContourPoint {
   double u = 0.0;
@@ -41,6 +44,18 @@ class CContourLineMapqv {
   // when no line was found); 0, keeping no lines, without levels, without a grid, or for
   // a grid under 2 × 2 points or whose values do not match its size.
   int dataGrid2ContourLinePro(const CDataGridRect* grid);
+
+  // Draws the traced lines on `dc` as polylines in the mapping of the field image (see
+  // hostrender::FieldImageMapping::make with the same left, top, scales, mirroring and
+  // nose-up), so every line runs where the smoothly stretched field shows its level.
+  // Pens: `positivePen` draws the lines of positive levels, `negativePen` those of negative
+  // levels, and the pen selected in the DC a line at level 0; a null pen leaves its lines
+  // to the selected pen too. Lines are cut to the logical rectangle (0, 0, width, height),
+  // the canvas. The DC's selected pen, clip rectangle and current position are kept.
+  // Returns 1 when drawn (also with no line to draw); 0 for a null or target-less dc, or
+  // before any tracing.
+  int drawMap(CDC* dc, int left, int top, double scaleX, double scaleY, int width, int height,
+              int mirrored, int noseUp, CPen* positivePen, CPen* negativePen) const;
 
   // Discards the lines and the levels.
   void _clean();

@@ -5,106 +5,130 @@
 #include <vector>
 
 #include "PngTestImage.h"
-#include "host/render/BilinearScale.h"
+#include "TestCanvas.h"
 #include "host/render/CADRindex2Colorqv.h"
+#include "host/render/CBitmapHighQualityDrawqv.h"
 #include "host/render/CContourLineMapqv.h"
 #include "host/render/FieldImageMapping.h"
+#include "platform/CPen.h"
 
 using namespace hostrender;
 
 namespace {
 
+constexpr int kGridW = 41, kGridH = 35, kPanel = 480, kLeft = 60, kTop = 60;
+constexpr double kScaleX = 9.0, kScaleY = 11.0;
+
 // A positive and a negative bump on a gentle slope, values within [-1, 1].
-CDataGridRect testField(int w, int h) {
+CDataGridRect testField() {
   CDataGridRect g;
-  double* values = g.initDataGridRect(w, h);
-  for (int j = 0; j < h; ++j) {
-    for (int i = 0; i < w; ++i) {
-      const auto bump = [i, j](double cu, double cv, double s) {
-        return std::exp(-((i - cu) * (i - cu) + (j - cv) * (j - cv)) / (2 * s * s));
-      };
-      values[j * w + i] = 0.8 * bump(0.35 * w, 0.6 * h, 0.14 * w) - 0.7 * bump(0.7 * w, 0.3 * h, 0.12 * w) +
-                          0.1 * (i - w / 2.0) / w;
-    }
-  }
+  double* values = g.initDataGridRect(kGridW, kGridH);
+  const auto bump = [](int i, int j, double cu, double cv, double s) {
+    return std::exp(-((i - cu) * (i - cu) + (j - cv) * (j - cv)) / (2 * s * s));
+  };
+  for (int j = 0; j < kGridH; ++j)
+    for (int i = 0; i < kGridW; ++i)
+      values[j * kGridW + i] = 0.8 * bump(i, j, 0.35 * kGridW, 0.6 * kGridH, 0.14 * kGridW) -
+                               0.7 * bump(i, j, 0.7 * kGridW, 0.3 * kGridH, 0.12 * kGridW) + 0.1 * (i - kGridW / 2.0) / kGridW;
   return g;
 }
 
-// The field's pixels stretched onto a device buffer of the given size, as the canvas does.
-std::vector<std::uint32_t> stretch(const std::vector<std::uint32_t>& bitmap, const FieldImageMapping& m,
-                                   int deviceWidth, int deviceHeight, std::uint32_t background) {
-  std::vector<std::uint32_t> device(static_cast<std::size_t>(deviceWidth * deviceHeight), background);
-  CRect visible;
-  visible.IntersectRect(m.image, CRect(0, 0, deviceWidth, deviceHeight));
-  CRect part = visible;
-  part.OffsetRect(-m.image.left, -m.image.top);
-  const PixelSource source{bitmap.data(), m.gridWidth, m.gridHeight, m.gridWidth, true};
-  EXPECT_TRUE(scaleBilinear(source, m.image.Width(), m.image.Height(), part,
-                            device.data() + visible.top * deviceWidth + visible.left, deviceWidth));
-  return device;
-}
-
-// Calls visit(x, y) at device points every half pixel along every line.
-template <typename Visit>
-void alongLines(const CContourLineMapqv& map, const FieldImageMapping& m, Visit visit) {
-  for (const ContourLine& line : map.getLines()) {
-    for (std::size_t k = 0; k + 1 < line.points.size(); ++k) {
-      const FieldImageMapping::Point a = m.gridToDevice(line.points[k].u, line.points[k].v);
-      const FieldImageMapping::Point b = m.gridToDevice(line.points[k + 1].u, line.points[k + 1].v);
-      const int steps = 1 + static_cast<int>(2.0 * std::max(std::abs(b.x - a.x), std::abs(b.y - a.y)));
-      for (int s = 0; s <= steps; ++s) {
-        const double t = static_cast<double>(s) / steps;
-        visit(line, a.x + t * (b.x - a.x), a.y + t * (b.y - a.y));
-      }
-    }
-  }
+// The canvas's field bitmap: one pixel per grid point, placed by the field image mapping,
+// coloured by `colour`(value); then drawn smoothly stretched, as the canvas draws it.
+template <typename Colour>
+void drawField(CDC& dc, const CDataGridRect& field, const FieldImageMapping& m, Colour colour) {
+  std::vector<std::uint32_t> bitmap(field.values.size());
+  for (int j = 0; j < kGridH; ++j)
+    for (int i = 0; i < kGridW; ++i) bitmap[m.bufferIndex(i, j)] = colour(field.values[static_cast<std::size_t>(j * kGridW + i)]);
+  CBitmapHighQualityDrawqv drawer;
+  ASSERT_EQ(drawer.drawHighQualityImage(&dc, bitmap.data(), kGridW, kGridH, m.image.Width(), m.image.Height(),
+                                        m.image.left, m.image.top, 1, 12), 1);
 }
 
 }  // namespace
 
-// Lines must sit where the stretched field shows their level, in every orientation. The
-// field's values -1 to 1 are coded as 0 to 250 in the lowest byte of its pixels. For a
-// person to judge, the nose-up panels (normal and mirrored) are also written as a picture:
-// the field in polarity colours with positive lines black and negative lines white.
-TEST(ContourOverField, LinesLieWhereTheStretchedFieldShowsTheirLevel) {
-  constexpr int gw = 41, gh = 35, panel = 480;
-  const CDataGridRect field = testField(gw, gh);
-  const CADRindex2Colorqv colours;
+// Every pixel a line sets lies where the stretched field shows that line's level, in all
+// four orientations. The field's values -1 to 1 are coded as 0 to 250 in the blue byte; the
+// lines are drawn apart, positive levels red and negative ones green.
+TEST(ContourOverField, PixelsUnderEveryLineShowItsLevelInTheField) {
+  const CDataGridRect field = testField();
   CContourLineMapqv map;
   map.initLevelAbs(0.1, 0.8, 6);
   ASSERT_EQ(map.dataGrid2ContourLinePro(&field), 1);
-  PngTestImage picture(2 * panel, panel, 0);
+  CPen red(PS_SOLID, 1, RGB(255, 0, 0)), green(PS_SOLID, 1, RGB(0, 255, 0));
   for (bool mirrored : {false, true}) {
     for (bool noseUp : {false, true}) {
       SCOPED_TRACE(testing::Message() << "mirrored " << mirrored << " noseUp " << noseUp);
-      const FieldImageMapping m = FieldImageMapping::make(gw, gh, 60, 60, 9.0, 11.0, mirrored, noseUp);
-      std::vector<std::uint32_t> bitmap(gw * gh);
-      for (int j = 0; j < gh; ++j)
-        for (int i = 0; i < gw; ++i)
-          bitmap[m.bufferIndex(i, j)] =
-              static_cast<std::uint32_t>(std::lround(125.0 * (field.values[static_cast<std::size_t>(j * gw + i)] + 1.0)));
-      const std::vector<std::uint32_t> device = stretch(bitmap, m, panel, panel, 125);
-      const auto valueAt = [&](int x, int y) { return device[static_cast<std::size_t>(y * panel + x)] / 125.0 - 1.0; };
-      const int offset = mirrored ? panel : 0;
-      if (noseUp) {
-        for (int y = 0; y < panel; ++y) {
-          for (int x = 0; x < panel; ++x) {
-            if (!m.image.PtInRect(CPoint(x, y))) continue;  // the canvas stays black around the field
-            const double v = valueAt(x, y);
-            const int k = std::min(static_cast<int>(std::abs(v) / 0.8 * 768), 767);
-            picture.at(offset + x, y) = surfacePixel(v < 0 ? colours.m_pNegativeColor768[k] : colours.m_pPositiveColor768[k]);
-          }
+      const FieldImageMapping m = FieldImageMapping::make(kGridW, kGridH, kLeft, kTop, kScaleX, kScaleY, mirrored, noseUp);
+      TestCanvas values(kPanel, kPanel, 0), lines(kPanel, kPanel, 0);
+      drawField(values.dc, field, m, [](double v) { return static_cast<std::uint32_t>(std::lround(125.0 * (v + 1.0))); });
+      ASSERT_EQ(map.drawMap(&lines.dc, kLeft, kTop, kScaleX, kScaleY, kPanel, kPanel, mirrored, noseUp, &red, &green), 1);
+      int checked = 0;
+      for (int y = 0; y < kPanel; ++y) {
+        for (int x = 0; x < kPanel; ++x) {
+          const COLORREF line = lines.at(x, y);
+          if (line == 0) continue;
+          const double v = GetBValue(values.at(x, y)) / 125.0 - 1.0;
+          double nearest = 1e9;
+          for (double level : map.getLevels())
+            if ((level > 0) == (line == RGB(255, 0, 0))) nearest = std::min(nearest, std::abs(v - level));
+          ASSERT_LT(nearest, 0.04) << "line pixel " << x << "," << y << " over value " << v;
+          ++checked;
         }
       }
-      int checked = 0;
-      alongLines(map, m, [&](const ContourLine& line, double x, double y) {
-        ASSERT_TRUE(x >= 0 && y >= 0 && x < panel && y < panel);
-        ASSERT_NEAR(valueAt(static_cast<int>(x), static_cast<int>(y)), line.level, 0.03) << "at device " << x << "," << y;
-        if (noseUp) picture.at(offset + static_cast<int>(x), static_cast<int>(y)) = line.level > 0 ? 0x000000 : 0xFFFFFF;
-        ++checked;
-      });
       EXPECT_GT(checked, 1000);
     }
   }
-  EXPECT_TRUE(picture.write("contour_over_field.png"));
+}
+
+// For a person to judge: every colour table as a strip on white and on black, each
+// diverging pair as one scale from strongest negative to strongest positive; and the field
+// in polarity colours with its contour lines, nose up, normal and mirrored side by side
+// (positive levels black, negative white, the zero-free level set of the canvas).
+TEST(ContourOverField, WritesPicturesOfTheColourTablesAndOfLinesOverTheField) {
+  const CADRindex2Colorqv c;
+  struct Strip {
+    const COLORREF* colours;
+    int size;
+  };
+  const std::vector<Strip> strips{{c.m_pSingleColor256, 256},   {c.m_pSingleColor512, 512},   {c.m_pSingleColor768, 768},
+                                  {c.m_pSingleColor1024, 1024}, {c.m_pPositiveColor256, 256}, {c.m_pNegativeColor256, 256},
+                                  {c.m_pPositiveColor768, 768}, {c.m_pNegativeColor768, 768}};
+  constexpr int kWidth = 1024, kStrip = 28, kGap = 8, kRows = 10, kHalf = kGap + kRows * (kStrip + kGap);
+  TestCanvas tables(kWidth + 2 * kGap, 2 * kHalf, RGB(255, 255, 255));
+  tables.dc.FillSolidRect(0, kHalf, kWidth + 2 * kGap, kHalf, RGB(0, 0, 0));
+  for (int x = 0; x < kWidth; ++x) {
+    for (int row = 0; row < kRows; ++row) {
+      COLORREF colour;
+      if (row < 8) {
+        colour = strips[static_cast<std::size_t>(row)].colours[x * strips[static_cast<std::size_t>(row)].size / kWidth];
+      } else {
+        const UINT depth = row == 8 ? 256 : 1024;
+        const int n = CADRindex2Colorqv::polarityTableSize(depth), k = x * 2 * n / kWidth;
+        colour = k < n ? c.negativeTable(depth)[n - 1 - k] : c.positiveTable(depth)[k - n];
+      }
+      for (int half = 0; half < 2; ++half) tables.dc.FillSolidRect(kGap + x, half * kHalf + kGap + row * (kStrip + kGap), 1, kStrip, colour);
+    }
+  }
+  EXPECT_TRUE(PngTestImage::writeTestPng(tables.pixels(), "colour_tables.png"));
+
+  const CDataGridRect field = testField();
+  CContourLineMapqv map;
+  map.initLevelAbs(0.1, 0.8, 6);
+  ASSERT_EQ(map.dataGrid2ContourLinePro(&field), 1);
+  CPen black(PS_SOLID, 1, RGB(0, 0, 0)), white(PS_SOLID, 1, RGB(255, 255, 255));
+  TestCanvas picture(2 * kPanel, kPanel, RGB(0, 0, 0));
+  for (bool mirrored : {false, true}) {
+    picture.dc.SaveDC();
+    picture.dc.SetViewportOrg(mirrored ? kPanel : 0, 0);
+    picture.dc.IntersectClipRect(0, 0, kPanel, kPanel);
+    const FieldImageMapping m = FieldImageMapping::make(kGridW, kGridH, kLeft, kTop, kScaleX, kScaleY, mirrored, true);
+    drawField(picture.dc, field, m, [&c](double v) {
+      const int k = std::min(static_cast<int>(std::abs(v) / 0.8 * 768), 767);
+      return PixelSurface::pixelOf(v < 0 ? c.m_pNegativeColor768[k] : c.m_pPositiveColor768[k]);
+    });
+    map.drawMap(&picture.dc, kLeft, kTop, kScaleX, kScaleY, kPanel, kPanel, mirrored, true, &black, &white);
+    picture.dc.RestoreDC(-1);
+  }
+  EXPECT_TRUE(PngTestImage::writeTestPng(picture.pixels(), "contour_over_field.png"));
 }

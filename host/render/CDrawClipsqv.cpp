@@ -1,0 +1,59 @@
+#include "host/render/CDrawClipsqv.h"
+
+#include "host/render/DcPixelBlock.h"
+#include "platform/CBrush.h"
+#include "platform/CPen.h"
+
+CDrawClipsqv::CDrawClipsqv() { m_memDC.CreateCompatibleDC(nullptr); }
+
+int CDrawClipsqv::initDcMemor(int width, int height, CDC* dc, COLORREF background,
+                              COLORREF foreground) {
+  if (m_bitmap.GetSafeHandle() == nullptr || m_bitmap.size() != CSize(width, height)) {
+    m_bitmap.DeleteObject();
+    if (!m_bitmap.CreateCompatibleBitmap(dc, width, height)) return 0;
+    m_memDC.SelectObject(&m_bitmap);
+  }
+  m_crBack = background & 0x00FFFFFF;
+  m_crFore = foreground & 0x00FFFFFF;
+  m_memDC.FillSolidRect(0, 0, width, height, m_crBack);
+  return 1;
+}
+
+int CDrawClipsqv::transparentClip(int x0, int y0, int x1, int y1, CDC* dc) {
+  const PixelSurface* stencil = surface();
+  if (stencil == nullptr || dc == nullptr || dc->GetSafeHdc() == nullptr) return 0;
+  CRect rect(x0, y0, x1, y1);
+  rect.NormalizeRect();
+
+  // The stencil: frame in the foreground colour, the inscribed ellipse cut out of it with
+  // the same rasterisation the DC uses for outlines, so a head outline drawn on this
+  // rectangle runs along the cut.
+  m_memDC.FillSolidRect(stencil->bounds(), m_crBack);
+  m_memDC.FillSolidRect(rect, m_crFore);
+  CPen pen(PS_SOLID, 1, m_crBack);
+  CBrush brush(m_crBack);
+  CPen* oldPen = m_memDC.SelectObject(&pen);
+  CBrush* oldBrush = m_memDC.SelectObject(&brush);
+  m_memDC.Ellipse(&rect);
+  m_memDC.SelectObject(oldPen);
+  m_memDC.SelectObject(oldBrush);
+
+  CRect onStencil;
+  if (!onStencil.IntersectRect(rect, stencil->bounds())) return 1;
+  hostrender::DcPixelBlock block;
+  if (!hostrender::visibleBlock(dc, onStencil.left, onStencil.top, onStencil.Width(),
+                                onStencil.Height(), block)) {
+    return 1;
+  }
+  const std::uint32_t transparent = PixelSurface::pixelOf(m_crBack);
+  const CRect& v = block.visible;
+  for (LONG y = v.top; y < v.bottom; ++y) {
+    const std::uint32_t* src = stencil->row(y) + v.left;
+    std::uint32_t* dst = block.row(y);
+    for (LONG n = v.Width(); n > 0; --n, ++src, ++dst)
+      if (*src != transparent) *dst = *src;
+  }
+  return 1;
+}
+
+const PixelSurface* CDrawClipsqv::surface() const { return m_bitmap.surface(); }
