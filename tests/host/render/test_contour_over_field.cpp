@@ -87,27 +87,19 @@ TEST(ContourOverField, PixelsUnderEveryLineShowItsLevelInTheField) {
 // (positive levels black, negative white, the zero-free level set of the canvas).
 TEST(ContourOverField, WritesPicturesOfTheColourTablesAndOfLinesOverTheField) {
   const CADRindex2Colorqv c;
-  struct Strip {
-    const COLORREF* colours;
-    int size;
-  };
-  const std::vector<Strip> strips{{c.m_pSingleColor256, 256},   {c.m_pSingleColor512, 512},   {c.m_pSingleColor768, 768},
-                                  {c.m_pSingleColor1024, 1024}, {c.m_pPositiveColor256, 256}, {c.m_pNegativeColor256, 256},
-                                  {c.m_pPositiveColor768, 768}, {c.m_pNegativeColor768, 768}};
-  constexpr int kWidth = 1024, kStrip = 28, kGap = 8, kRows = 10, kHalf = kGap + kRows * (kStrip + kGap);
+  // Rows: the single tables, the polarity tables, then each pair from negative to positive.
+  const std::vector<std::pair<const COLORREF*, int>> strips{
+      {c.m_pSingleColor256, 256},   {c.m_pSingleColor512, 512},   {c.m_pSingleColor768, 768},   {c.m_pSingleColor1024, 1024},
+      {c.m_pPositiveColor256, 256}, {c.m_pNegativeColor256, 256}, {c.m_pPositiveColor768, 768}, {c.m_pNegativeColor768, 768}};
+  constexpr int kWidth = 1024, kStrip = 28, kGap = 8, kHalf = kGap + 10 * (kStrip + kGap);
   TestCanvas tables(kWidth + 2 * kGap, 2 * kHalf, RGB(255, 255, 255));
   tables.dc.FillSolidRect(0, kHalf, kWidth + 2 * kGap, kHalf, RGB(0, 0, 0));
-  for (int x = 0; x < kWidth; ++x) {
-    for (int row = 0; row < kRows; ++row) {
-      COLORREF colour;
-      if (row < 8) {
-        colour = strips[static_cast<std::size_t>(row)].colours[x * strips[static_cast<std::size_t>(row)].size / kWidth];
-      } else {
-        const UINT depth = row == 8 ? 256 : 1024;
-        const int n = CADRindex2Colorqv::polarityTableSize(depth), k = x * 2 * n / kWidth;
-        colour = k < n ? c.negativeTable(depth)[n - 1 - k] : c.positiveTable(depth)[k - n];
-      }
-      for (int half = 0; half < 2; ++half) tables.dc.FillSolidRect(kGap + x, half * kHalf + kGap + row * (kStrip + kGap), 1, kStrip, colour);
+  for (int row = 0; row < 10; ++row) {
+    for (int x = 0; x < kWidth; ++x) {
+      const int n = row < 8 ? strips[static_cast<std::size_t>(row)].second : row == 8 ? 256 : 768, k = x * 2 * n / kWidth;
+      const COLORREF colour = row < 8 ? strips[static_cast<std::size_t>(row)].first[x * n / kWidth]
+                                      : k < n ? strips[row == 8 ? 5 : 7].first[n - 1 - k] : strips[row == 8 ? 4 : 6].first[k - n];
+      for (int y : {kGap, kHalf + kGap}) tables.dc.FillSolidRect(kGap + x, y + row * (kStrip + kGap), 1, kStrip, colour);
     }
   }
   EXPECT_TRUE(PngTestImage::writeTestPng(tables.pixels(), "colour_tables.png"));

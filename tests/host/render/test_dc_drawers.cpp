@@ -38,7 +38,9 @@ TEST(HighQualityImage, WritesTheVisiblePartOfTheWholeDrawingAndNothingElse) {
   EXPECT_EQ(clipped.pixels(), before);
 }
 
-TEST(HighQualityImage, RowOrderOnePutsTheFirstStoredRowAtTheBottom) {
+// Row order 1 puts the first stored row at the bottom, 0 at the top; arguments out of
+// range draw nothing.
+TEST(HighQualityImage, RowOrderAndRefusedArguments) {
   const std::uint32_t red = PixelSurface::pixelOf(RGB(255, 0, 0)), blue = PixelSurface::pixelOf(RGB(0, 0, 255));
   const std::vector<std::uint32_t> src{red, red, blue, blue};  // stored rows: red, then blue
   CBitmapHighQualityDrawqv drawer;
@@ -48,20 +50,13 @@ TEST(HighQualityImage, RowOrderOnePutsTheFirstStoredRowAtTheBottom) {
     EXPECT_EQ(c.at(3, 19), rowOrder == 1 ? RGB(255, 0, 0) : RGB(0, 0, 255));
     EXPECT_EQ(c.at(16, 0), rowOrder == 1 ? RGB(0, 0, 255) : RGB(255, 0, 0));
   }
-}
-
-TEST(HighQualityImage, RefusesBadArgumentsWithoutDrawing) {
-  const std::vector<std::uint32_t> src = pattern(4, 4);
-  CBitmapHighQualityDrawqv drawer;
   TestCanvas c(10, 10, kGuard);
   CDC noTarget;
-  EXPECT_EQ(drawer.drawHighQualityImage(nullptr, src.data(), 4, 4, 8, 8, 0, 0, 1, 12), 0);
-  EXPECT_EQ(drawer.drawHighQualityImage(&noTarget, src.data(), 4, 4, 8, 8, 0, 0, 1, 12), 0);
-  EXPECT_EQ(drawer.drawHighQualityImage(&c.dc, nullptr, 4, 4, 8, 8, 0, 0, 1, 12), 0);
-  EXPECT_EQ(drawer.drawHighQualityImage(&c.dc, src.data(), 4, 0, 8, 8, 0, 0, 1, 12), 0);
-  EXPECT_EQ(drawer.drawHighQualityImage(&c.dc, src.data(), 4, 4, 8, 0, 0, 0, 1, 12), 0);
-  EXPECT_EQ(drawer.drawHighQualityImage(&c.dc, src.data(), 4, 4, 8, 8, 0, 0, 2, 12), 0);
-  EXPECT_EQ(drawer.drawHighQualityImage(&c.dc, src.data(), 4, 4, 8, 8, 0, 0, 1, 13), 0);
+  EXPECT_EQ(drawer.drawHighQualityImage(&noTarget, src.data(), 2, 2, 8, 8, 0, 0, 1, 12), 0);
+  EXPECT_EQ(drawer.drawHighQualityImage(&c.dc, nullptr, 2, 2, 8, 8, 0, 0, 1, 12), 0);
+  EXPECT_EQ(drawer.drawHighQualityImage(&c.dc, src.data(), 2, 2, 8, 0, 0, 0, 1, 12), 0);
+  EXPECT_EQ(drawer.drawHighQualityImage(&c.dc, src.data(), 2, 2, 8, 8, 0, 0, 2, 12), 0);
+  EXPECT_EQ(drawer.drawHighQualityImage(&c.dc, src.data(), 2, 2, 8, 8, 0, 0, 1, 13), 0);
   EXPECT_EQ(c.pixels(), TestCanvas(10, 10, kGuard).pixels());
 }
 
