@@ -17,7 +17,9 @@ void CDlgMapFrameSize::OnOK() {
   if (m_nProjection2DSize < kMinSize || m_nProjection2DSize > kMaxSize) {
     m_bUseStdProjection = useStd;
     m_nProjection2DSize = size;
-    AfxMessageBox(L"The 2D size must be a whole number from 10 to 2000.", MB_OK | MB_ICONWARNING);
+    CString message;
+    message.Format(L"The 2D size must be a whole number from %d to %d.", kMinSize, kMaxSize);
+    AfxMessageBox(message.GetString(), MB_OK | MB_ICONWARNING);
     if (CWnd* edit = GetDlgItem(IDC_FRAME_2D_SIZE)) edit->SetFocus();
     return;
   }
