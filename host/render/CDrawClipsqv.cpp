@@ -3,6 +3,7 @@
 #include "host/render/DcPixelBlock.h"
 #include "platform/CBrush.h"
 #include "platform/CPen.h"
+#include "platform/Raster.h"
 
 CDrawClipsqv::CDrawClipsqv() { m_memDC.CreateCompatibleDC(nullptr); }
 
@@ -15,7 +16,7 @@ int CDrawClipsqv::initDcMemor(int width, int height, CDC* dc, COLORREF backgroun
   }
   m_crBack = background & 0x00FFFFFF;
   m_crFore = foreground & 0x00FFFFFF;
-  m_memDC.FillSolidRect(0, 0, width, height, m_crBack);
+  m_memDC.FillSolidRect(0, 0, width, height, m_crFore);
   return 1;
 }
 
@@ -25,18 +26,19 @@ int CDrawClipsqv::transparentClip(int x0, int y0, int x1, int y1, CDC* dc) {
   CRect rect(x0, y0, x1, y1);
   rect.NormalizeRect();
 
-  // The stencil: frame in the foreground colour, the inscribed ellipse cut out of it with
+  // The stencil: frame in the background colour, the inscribed ellipse cut out of it with
   // the same rasterisation the DC uses for outlines, so a head outline drawn on this
   // rectangle runs along the cut.
-  m_memDC.FillSolidRect(stencil->bounds(), m_crBack);
-  m_memDC.FillSolidRect(rect, m_crFore);
-  CPen pen(PS_SOLID, 1, m_crBack);
-  CBrush brush(m_crBack);
+  m_memDC.FillSolidRect(stencil->bounds(), m_crFore);
+  m_memDC.FillSolidRect(rect, m_crBack);
+  CPen pen(PS_SOLID, 1, m_crFore);
+  CBrush brush(m_crFore);
   CPen* oldPen = m_memDC.SelectObject(&pen);
   CBrush* oldBrush = m_memDC.SelectObject(&brush);
   m_memDC.Ellipse(&rect);
   m_memDC.SelectObject(oldPen);
   m_memDC.SelectObject(oldBrush);
+  if (rect.IsRectEmpty()) return 1;
 
   CRect onStencil;
   if (!onStencil.IntersectRect(rect, stencil->bounds())) return 1;
@@ -45,13 +47,15 @@ int CDrawClipsqv::transparentClip(int x0, int y0, int x1, int y1, CDC* dc) {
                                 onStencil.Height(), block)) {
     return 1;
   }
-  const std::uint32_t transparent = PixelSurface::pixelOf(m_crBack);
+  // Copy the frame only: per row, the pixels left and right of the ellipse's span.
+  const raster::EllipseRows ellipse(rect.left, rect.top, rect.right, rect.bottom);
   const CRect& v = block.visible;
   for (LONG y = v.top; y < v.bottom; ++y) {
-    const std::uint32_t* src = stencil->row(y) + v.left;
+    const raster::Span inside = ellipse.row(y);
+    const std::uint32_t* src = stencil->row(y);
     std::uint32_t* dst = block.row(y);
-    for (LONG n = v.Width(); n > 0; --n, ++src, ++dst)
-      if (*src != transparent) *dst = *src;
+    for (LONG x = v.left; x < v.right; ++x)
+      if (inside.empty() || x < inside.first || x > inside.last) dst[x - v.left] = src[x];
   }
   return 1;
 }

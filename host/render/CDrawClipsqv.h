@@ -8,14 +8,17 @@
 #include "platform/CDC.h"
 
 // What the off-screen surface holds:
-//   after initDcMemor      every pixel in the background colour (a clear stencil);
+//   after initDcMemor      every pixel in the foreground colour (nothing masked yet);
 //   after transparentClip  the frame of the clip rectangle, i.e. its pixels outside the
-//                          ellipse inscribed in it, in the foreground colour; the ellipse
-//                          and everything outside the rectangle in the background colour.
-// transparentClip copies the surface onto the DC with background-coloured pixels left
-// transparent, so the DC keeps its pixels inside the sensor area and outside the rectangle,
-// and the frame covers the field in the foreground colour. Surface pixel (x, y) lands on
-// logical (x, y) of the DC. With equal colours the stencil is all transparent.
+//                          ellipse inscribed in it, in the background colour; the ellipse
+//                          (the sensor area) and everything outside the rectangle in the
+//                          foreground colour.
+// transparentClip copies only the frame onto the DC: the sensor area and everything outside
+// the rectangle are transparent, so the DC keeps its pixels there, and the field's corners
+// outside the sensor area take the canvas background colour (the colour the canvas fills
+// itself with, so the field ends in a clean ellipse). The frame is chosen by geometry, not
+// by colour, so it masks even when both colours are equal (the Lines view on white passes
+// white for both). Surface pixel (x, y) lands on logical (x, y) of the DC.
 class CDrawClipsqv {
  public:
   CDrawClipsqv();
@@ -23,14 +26,14 @@ class CDrawClipsqv {
   CDrawClipsqv& operator=(const CDrawClipsqv&) = delete;
 
   // Prepares a width × height surface (a bitmap in a memory DC compatible with `dc`; dc
-  // may be null) cleared to `background`, and keeps both colours for transparentClip. The
+  // may be null) cleared to `foreground`, and keeps both colours for transparentClip. The
   // bitmap is reused while the size stays. Returns 1, or 0 (and no surface) for a size
   // below 1 or beyond what a bitmap can hold.
   int initDcMemor(int width, int height, CDC* dc, COLORREF background, COLORREF foreground);
 
   // Draws the stencil for the rectangle with corners (x0, y0) and (x1, y1), given in any
   // order and half-open once ordered as the framework's rectangles are, then copies its
-  // non-background pixels inside that rectangle to `dc`, cut to the DC's clip rectangle.
+  // frame (the rectangle outside the inscribed ellipse) to `dc`, cut to the DC's clip.
   // Returns 1 (also when nothing is visible), or 0 without a surface or with a null or
   // target-less dc.
   int transparentClip(int x0, int y0, int x1, int y1, CDC* dc);
