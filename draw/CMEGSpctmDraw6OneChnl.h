@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "draw/CMEGSpctmDraw3Prcs.h"
+#include "host/data/CSumChnlSpctmData.h"
 
 class CMEGSpctmDraw6OneChnl : public CMEGSpctmDraw3Prcs {
  public:
@@ -27,4 +28,62 @@ class CMEGSpctmDraw6OneChnl : public CMEGSpctmDraw3Prcs {
   int m_nDataSource = 0;              // 0 current channel; 1..6 group statistic
   std::int64_t m_bRecentreWave = 0;   // 39: non-zero: next strip draw re-centres the zero line
   std::int64_t m_nWaveOffsetY = 0;    // 40: device y of the waveform strip's zero line
+
+  // ---- Single-channel spectrogram: window and peak view --------------------------------
+  // The renderers paint the spectrum of the data source (0 the current channel, 1..6 a
+  // group statistic of the current trial) for a spectral class (0..2) and data kind (0..2)
+  // as one zoom × zoom square per bin, time to the right and frequency upward, into the
+  // device rectangle `rect`. They draw the bins only; the callers fill the background.
+  // Result 1 when the drawing ran (even if no bin fell inside), 0 when the device context,
+  // session, trial, current channel, spectral trial, summary, spectral channel or array
+  // is missing or the data source is above 6; the device context is then untouched.
+  //
+  // While m_bRecentre is set, the first draw places the picture and clears the flag: a
+  // spectrum of T ≤ width (F ≤ height) time (frequency) points is centred at one pixel per
+  // bin, a wider (taller) one starts at the left (bottom) edge, from the draw window's
+  // begin point when that is above 0. Bins are then laid out from m_nOriginX/m_nOriginY
+  // and m_nFirstTime/m_nFirstFreq: time point t at x = trunc(origin x + (t − first)·zoom),
+  // frequency point f at y = trunc(origin y − (f − first)·zoom); columns left of the
+  // rectangle are skipped, the first column right of it ends the drawing, rows below it
+  // are skipped, the first row above it ends the column. Squares may reach past the right
+  // and bottom edges.
+  //
+  // Choices for values no window produces: first drawn points below 0 leave those
+  // columns or rows empty (negative indices are never read); a zoom that is not a number
+  // within ±32768 draws no square. Data source 0 always draws the channel's spectrum with
+  // its own T × F (the summary's counts are the same for every channel in the summary,
+  // and reading another channel with them could run past its array).
+
+  // Fills `rect` with m_crBackground (when a device context is given), then draws the
+  // window view for view mode 0 or 1, else the peak view; returns that renderer's result.
+  int drawOneSpctmColumn(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind);
+  // The colour range mapped onto the single table; view mode 1 paints values outside the
+  // range with the middle colour. Recomputes the group summary through the session when
+  // it is empty.
+  int drawOneSpctmColumnWindView(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind);
+  // Only values beyond the colour range are coloured, from the polarity pair, towards the
+  // outer range; everything else gets the neutral colour.
+  int drawOneSpctmColumnPeakView(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind);
+
+ protected:
+  // A spectrum to draw: T × F values, time-major (value of t, f at t·F + f).
+  struct SpctmBins {
+    const double* values = nullptr;
+    std::int64_t T = 0;
+    std::int64_t F = 0;
+  };
+
+  // Refreshes the cached session and trial and returns the trial's current channel, or
+  // null when any of the three is missing.
+  CMDChannelqv* refreshOneChnlBinding();
+  // The bins of the data source: the spectral channel's array of the kind with its own
+  // counts for source 0, the summary's array with the summary's counts for 1..6; empty
+  // for a source above 6 or a missing piece (summary and spectral channel may be null).
+  SpctmBins oneChnlSourceBins(const CSumChnlSpctmData* summary, const CSpctmChnl* spctmChnl,
+                              int nDataKind) const;
+  // Places the picture when m_bRecentre is set, prepares the device context (text colour,
+  // black pen, label font, current position at the origin), draws one square per bin in
+  // `colour` (a rule of draw/SpctmColorRules.h), restores the context and returns 1.
+  template <class Colour>
+  int drawOneSpctmBins(CDC* pDC, CRect rect, const SpctmBins& bins, const Colour& colour);
 };

@@ -1,0 +1,144 @@
+#include "draw/CMEGSpctmDraw6OneChnl.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "draw/SpctmColorRules.h"
+
+namespace {
+
+// Zooms beyond the largest surface side cannot show more than one square; refusing them
+// (and NaN) keeps every coordinate computation far from overflow.
+constexpr double kMaxZoom = PixelSurface::kMaxSide;
+
+// trunc toward zero, saturating instead of overflowing for coordinates far off the view.
+std::int64_t truncCoord(double v) {
+  constexpr double kLimit = 9.0e18;
+  if (v >= kLimit) return INT64_MAX;
+  if (v <= -kLimit) return INT64_MIN;
+  return static_cast<std::int64_t>(v);
+}
+
+int clampToInt(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX)); }
+
+}  // namespace
+
+int CMEGSpctmDraw6OneChnl::drawOneSpctmColumn(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind) {
+  if (pDC) pDC->FillSolidRect(rect, m_crBackground);
+  if (m_nViewMode == 0 || m_nViewMode == 1) return drawOneSpctmColumnWindView(pDC, rect, nSpctmClass, nDataKind);
+  return drawOneSpctmColumnPeakView(pDC, rect, nSpctmClass, nDataKind);
+}
+
+int CMEGSpctmDraw6OneChnl::drawOneSpctmColumnWindView(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind) {
+  if (!pDC) return 0;
+  CMDChannelqv* channel = refreshOneChnlBinding();
+  if (!channel) return 0;
+  const spctmdraw::WindowColour colour = spctmdraw::windowColour(*this, spctmdraw::WindowMiddle::Centre);
+  CSpctmTrialqv* spctmTrial = m_pTrial->getSpctmTrial(false, nSpctmClass);
+  if (!spctmTrial) return 0;
+  const CSumChnlSpctmData* summary = spctmTrial->getSumChnlSpctmData(nDataKind);
+  if (!summary) return 0;
+  // An empty summary is rebuilt by the host, so the window view never shows a stale blank.
+  if (summary->getTimePt() < 1 || summary->getFreqPt() < 1) {
+    summary = m_pSession->computTrialSpctm(m_pTrial, false, false, false, false, nSpctmClass, nDataKind);
+    if (!summary || summary->getTimePt() < 1 || summary->getFreqPt() < 1) return 0;
+  }
+  const CSpctmChnlqv* spctmChnl = channel->getSpctmChnl(false, nSpctmClass);
+  if (!spctmChnl) return 0;
+  const SpctmBins bins = oneChnlSourceBins(summary, spctmChnl, nDataKind);
+  if (!bins.values) return 0;
+  return drawOneSpctmBins(pDC, rect, bins, colour);
+}
+
+int CMEGSpctmDraw6OneChnl::drawOneSpctmColumnPeakView(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind) {
+  if (!pDC) return 0;
+  CMDChannelqv* channel = refreshOneChnlBinding();
+  if (!channel) return 0;
+  const spctmdraw::PeakColour colour = spctmdraw::peakColour(*this, spctmdraw::PeakCentre::ByViewMode);
+  CSpctmTrialqv* spctmTrial = m_pTrial->getSpctmTrial(false, nSpctmClass);
+  if (!spctmTrial) return 0;
+  const CSumChnlSpctmData* summary = spctmTrial->getSumChnlSpctmData(nDataKind);
+  if (!summary) return 0;
+  const SpctmBins bins = oneChnlSourceBins(summary, channel->getSpctmChnl(false, nSpctmClass), nDataKind);
+  if (!bins.values) return 0;
+  return drawOneSpctmBins(pDC, rect, bins, colour);
+}
+
+CMDChannelqv* CMEGSpctmDraw6OneChnl::refreshOneChnlBinding() {
+  if (!updateMEGData()) return nullptr;
+  return m_pTrial->getChannel(-1);
+}
+
+CMEGSpctmDraw6OneChnl::SpctmBins CMEGSpctmDraw6OneChnl::oneChnlSourceBins(const CSumChnlSpctmData* summary,
+                                                                          const CSpctmChnl* spctmChnl,
+                                                                          int nDataKind) const {
+  SpctmBins bins;
+  if (m_nDataSource == 0) {
+    if (spctmChnl) bins.values = spctmChnl->getSpctmDataPtr(nDataKind, &bins.T, &bins.F);
+  } else if (summary && m_nDataSource <= 6) {
+    bins.values = summary->getArray4DataSource(m_nDataSource);
+    bins.T = summary->getTimePt();
+    bins.F = summary->getFreqPt();
+  }
+  if (!bins.values) bins = SpctmBins{};
+  return bins;
+}
+
+template <class Colour>
+int CMEGSpctmDraw6OneChnl::drawOneSpctmBins(CDC* pDC, CRect rect, const SpctmBins& bins, const Colour& colour) {
+  const std::int64_t L = rect.left, T0 = rect.top, R = rect.right, B = rect.bottom;
+  // Placement compares the counts with the rectangle at one pixel per bin, whatever the
+  // zoom: the picture is centred as it would be at zoom 1.
+  if (m_bRecentre) {
+    const std::int64_t W = R - L, H = B - T0;
+    if (bins.T <= W) {
+      m_nOriginX = static_cast<std::int64_t>(static_cast<double>(L) + static_cast<double>(W - bins.T) * 0.5);
+    } else {
+      m_nOriginX = L;
+      if (m_nWinTimeBegin > 0) m_nFirstTime = m_nWinTimeBegin;
+    }
+    if (bins.F <= H) {
+      m_nOriginY = static_cast<std::int64_t>(static_cast<double>(B) - static_cast<double>(H - bins.F) * 0.5);
+    } else {
+      m_nOriginY = B;
+      if (m_nWinFreqBegin > 0) m_nFirstFreq = m_nWinFreqBegin;
+    }
+    m_bRecentre = false;
+  }
+
+  const COLORREF oldText = pDC->SetTextColor(m_crText);
+  CPen* oldPen = pDC->SelectObject(&m_penBlack);
+  CFont* oldFont = pDC->SelectObject(m_pFont);
+  pDC->MoveTo(clampToInt(m_nOriginX), clampToInt(m_nOriginY));
+
+  const double z = m_dZoom;
+  if (z >= -kMaxZoom && z <= kMaxZoom) {
+    const int side = static_cast<int>(z);
+    const double originX = static_cast<double>(m_nOriginX), originY = static_cast<double>(m_nOriginY);
+    const double firstTime = static_cast<double>(m_nFirstTime), firstFreq = static_cast<double>(m_nFirstFreq);
+    for (std::int64_t t = std::max<std::int64_t>(m_nFirstTime, 0); t < bins.T; ++t) {
+      const std::int64_t x = truncCoord(originX + (static_cast<double>(t) - firstTime) * z);
+      if (x < L) continue;
+      if (x > R) break;
+      const double* column = bins.values + t * bins.F;
+      for (std::int64_t f = std::max<std::int64_t>(m_nFirstFreq, 0); f < bins.F; ++f) {
+        const std::int64_t y = truncCoord(originY - (static_cast<double>(f) - firstFreq) * z);
+        if (y > B) continue;
+        if (y < T0) break;
+        pDC->FillSolidRect(static_cast<int>(x), static_cast<int>(y), side, side, colour(column[f]));
+      }
+    }
+  }
+
+  pDC->SelectObject(oldPen);
+  pDC->SetBkColor(RGB(255, 255, 255));
+  pDC->SetTextColor(oldText);
+  pDC->SelectObject(oldFont);
+  return 1;
+}
+
+// The three rule types cover the four colourings of the single-channel renderers.
+template int CMEGSpctmDraw6OneChnl::drawOneSpctmBins(CDC*, CRect, const SpctmBins&, const spctmdraw::WindowColour&);
+template int CMEGSpctmDraw6OneChnl::drawOneSpctmBins(CDC*, CRect, const SpctmBins&, const spctmdraw::PeakColour&);
+template int CMEGSpctmDraw6OneChnl::drawOneSpctmBins(CDC*, CRect, const SpctmBins&,
+                                                     const spctmdraw::MagnitudeColour&);
