@@ -1,0 +1,81 @@
+#include "app/RenderCommand.h"
+
+#include <ostream>
+
+#include "app/ExampleDataset.h"
+#include "app/ViewRender.h"
+#include "platform/PngExport.h"
+
+namespace spctmview {
+namespace {
+
+std::string narrow(const std::wstring& s) {
+  std::string out;
+  for (wchar_t c : s) out += c < 0x80 ? static_cast<char>(c) : '?';
+  return out;
+}
+
+// Makes the named channel the trial's current one; a UsageError listing the names when
+// there is none of that name.
+void selectChannel(CMDTrialqv& trial, const std::wstring& name) {
+  std::string names;
+  for (std::int64_t i = 0; i < trial.getTotalChannel(); ++i) {
+    const CMDChannelqv* ch = trial.getChannel(i);
+    if (!ch) continue;
+    if (ch->m_strName == name) {
+      trial.setCurrentChannel(i);
+      return;
+    }
+    names += (names.empty() ? "" : " ") + narrow(ch->m_strName);
+  }
+  throw UsageError("no channel named '" + narrow(name) + "'; the dataset has: " + names);
+}
+
+}  // namespace
+
+int runRender(const RenderOptions& o, std::ostream& out, std::ostream& err) {
+  const std::unique_ptr<CArrayMEDataSetqv> dataset = buildExampleDataset();
+  CMEGSpctmDrawqv engine;
+  if (!engine.setDrawMEGData(dataset.get())) {
+    err << "spctm-view render: the dataset has no current session and trial\n";
+    return 1;
+  }
+  try {
+    if (!o.channel.empty()) selectChannel(*engine.m_pTrial, o.channel);
+  } catch (const UsageError& e) {
+    err << "spctm-view render: " << e.what() << "\n";
+    return 2;
+  }
+  applyColouring(engine, o.colouring);
+  engine.m_dZoom = o.zoom;
+  engine.m_nDataSource = o.dataSource;
+  engine.m_nWinTimeBegin = o.timeBegin;
+  engine.m_nWinFreqBegin = o.freqBegin;
+
+  // Drawn off screen, as the canvases do, then written in one piece.
+  CDC dc;
+  dc.CreateCompatibleDC(nullptr);
+  CBitmap bitmap;
+  if (!bitmap.CreateCompatibleBitmap(&dc, o.width, o.height)) {
+    err << "spctm-view render: cannot make a " << o.width << "x" << o.height << " image\n";
+    return 1;
+  }
+  dc.SelectObject(&bitmap);
+  const CRect rect(0, 0, o.width, o.height);
+  const int drawn = o.view == RenderView::Single
+                        ? drawSingleView(engine, dc, rect, o.spctmClass, o.dataKind)
+                        : drawPatchGrid(engine, dc, rect, o.modality, o.spctmClass, o.dataKind);
+  if (drawn == 0) {
+    err << "spctm-view render: nothing to draw for this class, kind, source and channel\n";
+    return 1;
+  }
+  std::string error;
+  if (!writePng(bitmap, o.out, &error)) {
+    err << "spctm-view render: " << error << "\n";
+    return 1;
+  }
+  out << "spctm-view: wrote " << o.out << "\n";
+  return 0;
+}
+
+}  // namespace spctmview

@@ -1,0 +1,134 @@
+#include "app/RenderOptions.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <tuple>
+#include <utility>
+
+namespace spctmview {
+namespace {
+
+// An integer in [lo, hi] from the whole of `text`, or a UsageError naming the option.
+long long integerIn(const std::string& option, const std::string& text, long long lo, long long hi) {
+  long long v = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (ec != std::errc() || end != text.data() + text.size() || v < lo || v > hi) {
+    throw UsageError(option + " needs a whole number from " + std::to_string(lo) + " to " + std::to_string(hi) +
+                     ", got '" + text + "'");
+  }
+  return v;
+}
+
+// The position of `text` among `words`, or a UsageError listing them.
+int oneOf(const std::string& option, const std::string& text, std::initializer_list<const char*> words) {
+  int i = 0;
+  std::string list;
+  for (const char* w : words) {
+    if (text == w) return i;
+    list += (i++ ? "|" : "") + std::string(w);
+  }
+  throw UsageError(option + " needs one of " + list + ", got '" + text + "'");
+}
+
+// "A,B" or "AxB" split into two integers in [lo, hi].
+std::pair<long long, long long> pairIn(const std::string& option, const std::string& text, char separator,
+                                       long long lo, long long hi) {
+  const std::size_t at = text.find(separator);
+  if (at == std::string::npos) {
+    throw UsageError(option + " needs two numbers joined by '" + std::string(1, separator) + "', got '" + text + "'");
+  }
+  return {integerIn(option, text.substr(0, at), lo, hi), integerIn(option, text.substr(at + 1), lo, hi)};
+}
+
+std::wstring widen(const std::string& s) { return {s.begin(), s.end()}; }
+
+}  // namespace
+
+RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
+  RenderOptions o;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string option = args[i], value;
+    bool hasValue = false;
+    if (const std::size_t eq = option.find('='); option.starts_with("--") && eq != std::string::npos) {
+      value = option.substr(eq + 1);
+      option.resize(eq);
+      hasValue = true;
+    }
+    if (option == "--help" || option == "-h") { o.help = true; continue; }
+    if (option == "--demo") { o.demo = true; continue; }
+    if (!option.starts_with("--")) throw UsageError("unexpected argument '" + option + "'");
+    if (!hasValue) {
+      if (i + 1 >= args.size()) throw UsageError(option + " needs a value");
+      value = args[++i];
+    }
+    if (option == "--view") {
+      o.view = oneOf(option, value, {"single", "patches"}) == 0 ? RenderView::Single : RenderView::Patches;
+    } else if (option == "--class") {
+      o.spctmClass = oneOf(option, value, {"act", "ctl", "rst"});
+    } else if (option == "--kind") {
+      o.dataKind = oneOf(option, value, {"real", "imag", "power"});
+    } else if (option == "--source") {
+      o.dataSource = static_cast<int>(integerIn(option, value, 0, 6));
+    } else if (option == "--channel") {
+      if (value.empty()) throw UsageError("--channel needs a channel name");
+      o.channel = widen(value);
+    } else if (option == "--modality") {
+      o.modality = oneOf(option, value, {"meg", "eeg"}) == 0 ? Modality::Meg : Modality::Eeg;
+    } else if (option == "--colour") {
+      o.colouring = static_cast<Colouring>(oneOf(option, value, {"polarity", "absolute", "window", "peak"}));
+    } else if (option == "--zoom") {
+      o.zoom = static_cast<int>(integerIn(option, value, 1, 64));
+    } else if (option == "--size") {
+      const auto [w, h] = pairIn(option, value, 'x', 16, 8192);
+      o.width = static_cast<int>(w);
+      o.height = static_cast<int>(h);
+    } else if (option == "--begin") {
+      std::tie(o.timeBegin, o.freqBegin) = pairIn(option, value, ',', 0, std::numeric_limits<std::int32_t>::max());
+    } else if (option == "--out") {
+      if (value.empty()) throw UsageError("--out needs a file name");
+      o.out = value;
+    } else {
+      throw UsageError("unknown option '" + option + "'");
+    }
+  }
+  if (!o.help && o.out.empty()) throw UsageError("--out FILE.png is required");
+  return o;
+}
+
+std::string renderHelp() {
+  return R"(usage: spctm-view render --out FILE.png [options]
+
+Draws a spectral view of the dataset straight into a PNG file, without windows.
+
+  --view single|patches   single: one channel's (or one group statistic's) spectrogram
+                          as the single-channel window shows it; patches: one small
+                          spectrogram per sensor of a modality, in a grid with names
+                          (default single)
+  --class act|ctl|rst     spectral class: Active, Control or Results (default act)
+  --kind real|imag|power  data kind: real part, imaginary part or power (default power)
+  --source 0..6           single view: 0 the channel; 1 group mean, 2 minimum, 3 maximum,
+                          4 averaged positive, 5 averaged negative, 6 signed RMS over all
+                          channels (default 0)
+  --channel NAME          single view: the channel to draw (default: the first channel)
+  --modality meg|eeg      patches view: MEG sensors or EEG electrodes (default meg)
+  --colour polarity|absolute|window|peak
+                          colouring: magnitude in the standard range 0..1 by sign
+                          (polarity) or on one scale (absolute); the colour range -1..1
+                          (window); only values beyond it, out to -2..2 (peak)
+                          (default polarity)
+  --zoom N                single view: pixels per bin, 1 to 64 (default 1)
+  --size WxH              image size in pixels, each 16 to 8192 (default 640x400)
+  --begin T,F             first time and frequency point of the draw window: where the
+                          patches start, and where a single view too large for the image
+                          starts (default 0,0)
+  --out FILE.png          the image to write (required)
+  --demo                  draw the demo dataset (the default; a small built-in example
+                          with alpha, beta and gamma effects stands in for it for now)
+  --help                  this text
+
+Exit status: 0 written, 1 the image could not be drawn or written, 2 bad options.
+)";
+}
+
+}  // namespace spctmview

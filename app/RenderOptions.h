@@ -1,0 +1,50 @@
+// Options of `spctm-view render`: what to draw (the single-channel view or one patch per
+// sensor), from which class, kind, data source and channel, how large, and where to write
+// the PNG. The parser checks every value and reports the first mistake as a UsageError
+// whose text names the option and what it accepts; main turns that into exit code 2.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace spctmview {
+
+// A command line the program cannot run; what() is the message for the user.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class RenderView { Single, Patches };
+enum class Modality { Meg, Eeg };
+// The four colourings of the draw engine: the standard pair (polarity, absolute) and the
+// window and peak views.
+enum class Colouring { Polarity, Absolute, Window, Peak };
+
+struct RenderOptions {
+  bool help = false;
+  RenderView view = RenderView::Single;
+  int spctmClass = 0;        // 0 Active, 1 Control, 2 Results
+  int dataKind = 2;          // 0 real, 1 imaginary, 2 power
+  int dataSource = 0;        // 0 the channel, 1..6 a group statistic
+  std::wstring channel;      // empty: the dataset's current channel
+  Modality modality = Modality::Meg;
+  Colouring colouring = Colouring::Polarity;
+  int zoom = 1;
+  int width = 640;
+  int height = 400;
+  long long timeBegin = 0;   // the draw window's first time point
+  long long freqBegin = 0;   // the draw window's first frequency point
+  std::string out;
+  bool demo = false;
+};
+
+// The options after the word "render". Throws UsageError for an unknown option, a missing
+// or bad value, or a missing --out (unless --help is given).
+RenderOptions parseRenderOptions(const std::vector<std::string>& args);
+
+// The text of `spctm-view render --help`.
+std::string renderHelp();
+
+}  // namespace spctmview

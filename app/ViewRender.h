@@ -1,0 +1,32 @@
+// The engine views the render command draws into a device context: the single-channel view
+// in the single-channel canvas's order, and one patch per sensor of a modality in a grid.
+// Both read the engine's bound dataset (current session and trial) and its draw state.
+#pragma once
+
+#include <vector>
+
+#include "app/RenderOptions.h"
+#include "draw/CMEGSpctmDrawqv.h"
+
+namespace spctmview {
+
+// Sets the draw state's rendering switches for a colouring: standard rendering with or
+// without polarity, or the window (view mode 0) or peak view (view mode 2).
+void applyColouring(CMEGSpctmDrawqv& engine, Colouring colouring);
+
+// The single-channel view of the current channel (or the data source's group statistic)
+// in `rect`: the background and the renderer the draw state chooses. Returns that
+// renderer's result (0: nothing to draw for this class, kind or source).
+int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind);
+
+// Cells of a grid of `count` equal cells filling width × height, row by row, about as
+// many columns as the aspect ratio asks for. Empty for count < 1.
+std::vector<CRect> gridCells(int count, int width, int height);
+
+// Fills `rect` with the background, then draws every channel of the modality in a grid
+// cell: its name at the bottom, its patch above, from the draw window's begin point.
+// Returns the number of patches drawn.
+int drawPatchGrid(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, Modality modality, int spctmClass,
+                  int dataKind);
+
+}  // namespace spctmview
