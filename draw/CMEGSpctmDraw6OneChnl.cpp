@@ -30,11 +30,8 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmColumn(CDC* pDC, CRect rect, int nSpctmCl
 }
 
 int CMEGSpctmDraw6OneChnl::drawOneSpctmColumnWindView(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind) {
-  if (!pDC) return 0;
-  CMDChannelqv* channel = refreshOneChnlBinding();
-  if (!channel) return 0;
-  const spctmdraw::WindowColour colour = spctmdraw::windowColour(*this, spctmdraw::WindowMiddle::Centre);
-  CSpctmTrialqv* spctmTrial = m_pTrial->getSpctmTrial(false, nSpctmClass);
+  CMDChannelqv* channel = nullptr;
+  const CSpctmTrialqv* spctmTrial = oneChnlSpctmTrial(pDC, nSpctmClass, channel);
   if (!spctmTrial) return 0;
   const CSumChnlSpctmData* summary = spctmTrial->getSumChnlSpctmData(nDataKind);
   if (!summary) return 0;
@@ -47,26 +44,25 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmColumnWindView(CDC* pDC, CRect rect, int 
   if (!spctmChnl) return 0;
   const SpctmBins bins = oneChnlSourceBins(summary, spctmChnl, nDataKind);
   if (!bins.values) return 0;
-  return drawOneSpctmBins(pDC, rect, bins, colour);
+  return drawOneSpctmBins(pDC, rect, bins, spctmdraw::windowColour(*this, spctmdraw::WindowMiddle::Centre));
 }
 
 int CMEGSpctmDraw6OneChnl::drawOneSpctmColumnPeakView(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind) {
-  if (!pDC) return 0;
-  CMDChannelqv* channel = refreshOneChnlBinding();
-  if (!channel) return 0;
-  const spctmdraw::PeakColour colour = spctmdraw::peakColour(*this, spctmdraw::PeakCentre::ByViewMode);
-  CSpctmTrialqv* spctmTrial = m_pTrial->getSpctmTrial(false, nSpctmClass);
+  CMDChannelqv* channel = nullptr;
+  const CSpctmTrialqv* spctmTrial = oneChnlSpctmTrial(pDC, nSpctmClass, channel);
   if (!spctmTrial) return 0;
   const CSumChnlSpctmData* summary = spctmTrial->getSumChnlSpctmData(nDataKind);
   if (!summary) return 0;
   const SpctmBins bins = oneChnlSourceBins(summary, channel->getSpctmChnl(false, nSpctmClass), nDataKind);
   if (!bins.values) return 0;
-  return drawOneSpctmBins(pDC, rect, bins, colour);
+  return drawOneSpctmBins(pDC, rect, bins, spctmdraw::peakColour(*this, spctmdraw::PeakCentre::ByViewMode));
 }
 
-CMDChannelqv* CMEGSpctmDraw6OneChnl::refreshOneChnlBinding() {
-  if (!updateMEGData()) return nullptr;
-  return m_pTrial->getChannel(-1);
+CSpctmTrialqv* CMEGSpctmDraw6OneChnl::oneChnlSpctmTrial(CDC* pDC, int nSpctmClass, CMDChannelqv*& channel) {
+  if (!pDC || !updateMEGData()) return nullptr;
+  channel = m_pTrial->getChannel(-1);
+  if (!channel) return nullptr;
+  return m_pTrial->getSpctmTrial(false, nSpctmClass);
 }
 
 CMEGSpctmDraw6OneChnl::SpctmBins CMEGSpctmDraw6OneChnl::oneChnlSourceBins(const CSumChnlSpctmData* summary,

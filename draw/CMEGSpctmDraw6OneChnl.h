@@ -73,9 +73,10 @@ class CMEGSpctmDraw6OneChnl : public CMEGSpctmDraw3Prcs {
     std::int64_t F = 0;
   };
 
-  // Refreshes the cached session and trial and returns the trial's current channel, or
-  // null when any of the three is missing.
-  CMDChannelqv* refreshOneChnlBinding();
+  // The first steps of every single-channel renderer: with a device context, refreshes the
+  // cached session and trial, sets `channel` to the trial's current channel and returns
+  // the trial's spectral trial of the class; null when any of them is missing.
+  CSpctmTrialqv* oneChnlSpctmTrial(CDC* pDC, int nSpctmClass, CMDChannelqv*& channel);
   // The bins of the data source: the spectral channel's array of the kind with its own
   // counts for source 0, the summary's array with the summary's counts for 1..6; empty
   // for a source above 6 or a missing piece (summary and spectral channel may be null).

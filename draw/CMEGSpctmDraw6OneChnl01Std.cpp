@@ -20,10 +20,8 @@ int CMEGSpctmDraw6OneChnl01Std::drawOneSpctmColumn2PolarityValue(CDC* pDC, CRect
 
 int CMEGSpctmDraw6OneChnl01Std::drawOneSpctmMagnitude(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind,
                                                       const spctmdraw::MagnitudeColour& colour) {
-  if (!pDC) return 0;
-  CMDChannelqv* channel = refreshOneChnlBinding();
-  if (!channel) return 0;
-  CSpctmTrialqv* spctmTrial = m_pTrial->getSpctmTrial(false, nSpctmClass);
+  CMDChannelqv* channel = nullptr;
+  const CSpctmTrialqv* spctmTrial = oneChnlSpctmTrial(pDC, nSpctmClass, channel);
   if (!spctmTrial) return 0;
   // The summary is needed for sources 1..6 only and the spectral channel for source 0
   // only, so the channel's own spectrum is drawn even when the trial has no summary.
