@@ -11,8 +11,9 @@ void applyColouring(CMEGSpctmDrawqv& engine, Colouring colouring) {
 }
 
 int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind) {
-  // The canvas's order: the spectrogram with its background first; the selection
-  // read-outs, the waveform strip, the measures and the colour scale go on top of it.
+  // The canvas's order: the spectrogram with its background first. The canvas then adds
+  // the selection read-outs, the waveform strip, the measures and the colour scale on
+  // top; they join here, in that order, as the engine gains them.
   if (engine.m_bStdRender) return engine.drawOneSpctmColumnStd(&dc, rect, spctmClass, dataKind);
   return engine.drawOneSpctmColumn(&dc, rect, spctmClass, dataKind);
 }
