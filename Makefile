@@ -37,16 +37,16 @@ bench: deps
 	cmake --build $(BUILD_REL) -j $(JOBS)
 	@set -e; for b in $(BUILD_REL)/bin/bench_*; do echo "== $$b"; "$$b"; done
 
-# The single-channel view of the channel nearest the gamma burst for every class and kind,
-# and one patch per MEG sensor of the Results power.
+# The demo dataset's single-channel view of the sensor nearest the gamma burst for every
+# class and kind, and one patch per MEG sensor of the Results power.
 run: build
 	@mkdir -p $(OUT)
 	$(BUILD)/bin/platform-demo $(OUT)/platform-demo.png
 	@set -e; for c in act ctl rst; do for k in real imag power; do \
-	  $(BUILD)/bin/spctm-view render --view single --class $$c --kind $$k --channel MZO01 \
-	    --zoom 3 --size 720x260 --out $(OUT)/single-$$c-$$k.png; \
+	  $(BUILD)/bin/spctm-view render --view single --class $$c --kind $$k --channel MZO02 \
+	    --zoom 3 --size 600x240 --out $(OUT)/single-$$c-$$k.png; \
 	done; done
-	$(BUILD)/bin/spctm-view render --view patches --class rst --kind power --size 800x500 \
+	$(BUILD)/bin/spctm-view render --view patches --class rst --kind power --size 1600x1000 \
 	  --out $(OUT)/patches-meg.png
 
 clean:

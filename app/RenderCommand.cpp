@@ -1,9 +1,10 @@
 #include "app/RenderCommand.h"
 
+#include <exception>
 #include <ostream>
 
-#include "app/ExampleDataset.h"
 #include "app/ViewRender.h"
+#include "host/io/DemoDataset.h"
 #include "platform/PngExport.h"
 
 namespace spctmview {
@@ -33,10 +34,28 @@ void selectChannel(CMDTrialqv& trial, const std::wstring& name) {
 
 }  // namespace
 
-int runRender(const RenderOptions& o, std::ostream& out, std::ostream& err) {
-  const std::unique_ptr<CArrayMEDataSetqv> dataset = buildExampleDataset();
+std::unique_ptr<CArrayMEDataSetqv> loadDataset(const RenderOptions&, std::ostream& err, bool showProgress) {
+  // Only the current trial, the epoch average, is drawn, so the accumulated trial is left out.
+  DemoDatasetOptions demo;
+  demo.segmentsTrial = false;
+  if (showProgress) {
+    demo.progress = [&err](std::string_view stage, int percent) {
+      err << "\rspctm-view: " << stage << " " << percent << "%\x1b[K" << std::flush;
+    };
+  }
+  try {
+    auto dataset = buildDemoDataset(demo);
+    if (showProgress) err << "\r\x1b[K" << std::flush;
+    return dataset;
+  } catch (const std::exception& e) {
+    err << "\nspctm-view render: cannot build the demo dataset: " << e.what() << "\n";
+    return nullptr;
+  }
+}
+
+int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& out, std::ostream& err) {
   CMEGSpctmDrawqv engine;
-  if (!engine.setDrawMEGData(dataset.get())) {
+  if (!engine.setDrawMEGData(&dataset)) {
     err << "spctm-view render: the dataset has no current session and trial\n";
     return 1;
   }
@@ -51,6 +70,7 @@ int runRender(const RenderOptions& o, std::ostream& out, std::ostream& err) {
   engine.m_nDataSource = o.dataSource;
   engine.m_nWinTimeBegin = o.timeBegin;
   engine.m_nWinFreqBegin = o.freqBegin;
+  applyRanges(engine, o);
 
   // Drawn off screen, as the canvases do, then written in one piece.
   CDC dc;

@@ -1,6 +1,7 @@
 #include "app/RenderOptions.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <tuple>
@@ -41,6 +42,20 @@ std::pair<long long, long long> pairIn(const std::string& option, const std::str
   return {integerIn(option, text.substr(0, at), lo, hi), integerIn(option, text.substr(at + 1), lo, hi)};
 }
 
+// "LO,HI": two finite numbers with LO < HI.
+std::pair<double, double> rangeOf(const std::string& option, const std::string& text) {
+  const std::size_t at = text.find(',');
+  double lo = 0.0, hi = 0.0;
+  const auto number = [](const std::string& part, double& v) {
+    const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), v);
+    return ec == std::errc() && end == part.data() + part.size() && std::isfinite(v);
+  };
+  if (at == std::string::npos || !number(text.substr(0, at), lo) || !number(text.substr(at + 1), hi) || !(lo < hi)) {
+    throw UsageError(option + " needs auto or two numbers LO,HI with LO below HI, got '" + text + "'");
+  }
+  return {lo, hi};
+}
+
 std::wstring widen(const std::string& s) { return {s.begin(), s.end()}; }
 
 }  // namespace
@@ -77,6 +92,9 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
       o.modality = oneOf(option, value, {"meg", "eeg"}) == 0 ? Modality::Meg : Modality::Eeg;
     } else if (option == "--colour") {
       o.colouring = static_cast<Colouring>(oneOf(option, value, {"polarity", "absolute", "window", "peak"}));
+    } else if (option == "--range") {
+      o.autoRange = value == "auto";
+      if (!o.autoRange) std::tie(o.rangeLow, o.rangeHigh) = rangeOf(option, value);
     } else if (option == "--zoom") {
       o.zoom = static_cast<int>(integerIn(option, value, 1, 64));
     } else if (option == "--size") {
@@ -113,18 +131,26 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
   --channel NAME          single view: the channel to draw (default: the first channel)
   --modality meg|eeg      patches view: MEG sensors or EEG electrodes (default meg)
   --colour polarity|absolute|window|peak
-                          colouring: magnitude in the standard range 0..1 by sign
-                          (polarity) or on one scale (absolute); the colour range -1..1
-                          (window); only values beyond it, out to -2..2 (peak)
+                          colouring: magnitude in the standard range by sign
+                          (polarity) or on one scale (absolute); values in the colour
+                          range on one scale (window); only values beyond the colour
+                          range, by sign (peak)
                           (default polarity)
+  --range auto|LO,HI      the range the colouring spans: auto fits it to the data drawn
+                          (polarity and absolute: 0 to the largest magnitude; window:
+                          the smallest to the largest value; peak: colours beyond half
+                          the largest magnitude, strongest at it); LO,HI sets the
+                          standard and colour ranges, the peak view's outer range half
+                          a span further out (default auto)
   --zoom N                single view: pixels per bin, 1 to 64 (default 1)
   --size WxH              image size in pixels, each 16 to 8192 (default 640x400)
   --begin T,F             first time and frequency point of the draw window: where the
                           patches start, and where a single view too large for the image
                           starts (default 0,0)
   --out FILE.png          the image to write (required)
-  --demo                  draw the demo dataset (the default; a small built-in example
-                          with alpha, beta and gamma effects stands in for it for now)
+  --demo                  draw the demo dataset: a generated MEG and EEG recording with
+                          an alpha decrease, a beta rebound and a gamma burst, its epoch
+                          average drawn (the default, as recordings cannot be read yet)
   --help                  this text
 
 Exit status: 0 written, 1 the image could not be drawn or written, 2 bad options.

@@ -34,10 +34,13 @@ struct RenderOptions {
   int zoom = 1;
   int width = 640;
   int height = 400;
+  bool autoRange = true;     // ranges fitted to the data drawn, else rangeLow … rangeHigh
+  double rangeLow = 0.0;
+  double rangeHigh = 1.0;
   long long timeBegin = 0;   // the draw window's first time point
   long long freqBegin = 0;   // the draw window's first frequency point
   std::string out;
-  bool demo = false;
+  bool demo = false;         // the demo dataset, drawn in any case until recordings can be read
 };
 
 // The options after the word "render". Throws UsageError for an unknown option, a missing

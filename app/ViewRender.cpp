@@ -10,6 +10,33 @@ void applyColouring(CMEGSpctmDrawqv& engine, Colouring colouring) {
   engine.m_nViewMode = colouring == Colouring::Peak ? 2 : 0;
 }
 
+void applyRanges(CMEGSpctmDrawqv& engine, const RenderOptions& o) {
+  double lo = o.rangeLow, hi = o.rangeHigh;
+  if (o.autoRange) {
+    if (!engine.updateMEGData()) return;
+    double mean = 0.0;
+    const int found = o.view == RenderView::Single
+                          ? engine.m_pTrial->getSpctmRange4OneChnlShow(engine.m_nDataSource, -1, lo, hi, mean, true,
+                                                                       o.spctmClass, o.dataKind)
+                          : engine.m_pTrial->getSpctmRangeAllChann(lo, hi, mean, 0, o.spctmClass, o.dataKind);
+    if (!found) return;
+    const double largest = std::max(std::abs(lo), std::abs(hi));
+    if (largest == 0.0) return;
+    engine.m_dStdMin = 0.0;
+    engine.m_dStdMax = largest;
+    engine.m_dColorMin = o.colouring == Colouring::Peak ? -0.5 * largest : lo;
+    engine.m_dColorMax = o.colouring == Colouring::Peak ? 0.5 * largest : hi;
+    engine.m_dOuterMin = -largest;
+    engine.m_dOuterMax = largest;
+    return;
+  }
+  const double half = 0.5 * (hi - lo);
+  engine.m_dStdMin = engine.m_dColorMin = lo;
+  engine.m_dStdMax = engine.m_dColorMax = hi;
+  engine.m_dOuterMin = lo - half;
+  engine.m_dOuterMax = hi + half;
+}
+
 int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind) {
   // The canvas's order: the spectrogram with its background first. The canvas then adds
   // the selection read-outs, the waveform strip, the measures and the colour scale on

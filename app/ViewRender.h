@@ -14,6 +14,12 @@ namespace spctmview {
 // without polarity, or the window (view mode 0) or peak view (view mode 2).
 void applyColouring(CMEGSpctmDrawqv& engine, Colouring colouring);
 
+// Sets the standard, colour and outer ranges from the options: LO … HI for all three
+// (the outer range half a span wider on each side), or fitted to what the view draws:
+// the current channel or data source (single view) or every channel (patches) of the
+// class and kind. A view without data keeps the engine's ranges.
+void applyRanges(CMEGSpctmDrawqv& engine, const RenderOptions& options);
+
 // The single-channel view of the current channel (or the data source's group statistic)
 // in `rect`: the background and the renderer the draw state chooses. Returns that
 // renderer's result (0: nothing to draw for this class, kind or source).

@@ -1,5 +1,7 @@
 // spctm-view: the viewer application. For now one command, `render`, draws engine views of
 // the dataset straight into PNG files; `spctm-view render --help` lists its options.
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -40,5 +42,7 @@ int main(int argc, char** argv) {
     std::cout << spctmview::renderHelp();
     return 0;
   }
-  return spctmview::runRender(options, std::cout, std::cerr);
+  const auto dataset = spctmview::loadDataset(options, std::cerr, isatty(STDERR_FILENO) != 0);
+  if (!dataset) return 1;
+  return spctmview::runRender(options, *dataset, std::cout, std::cerr);
 }

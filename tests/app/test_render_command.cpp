@@ -1,14 +1,14 @@
 // The render command: its option parser (every mistake is a message, never a guess), the
-// patch grid's cells, and the example dataset's effects where its header puts them, as the
-// single-channel view and the patch grid draw them.
+// patch grid's cells, and the demo's effects where the recording puts them, as the
+// single-channel view draws them.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
-#include "app/ExampleDataset.h"
 #include "app/RenderCommand.h"
 #include "app/ViewRender.h"
+#include "host/data/DatasetBuilder.h"
+#include "host/io/DemoDataset.h"
 
 using namespace spctmview;
 
@@ -54,19 +54,50 @@ TEST(RenderOptions, MistakesNameTheOptionAndWhatItAccepts) {
   EXPECT_EQ(mistake({"--class", "act2", "--out", "x"}), "--class needs one of act|ctl|rst, got 'act2'");
   EXPECT_EQ(mistake({"--size", "640", "--out", "x"}), "--size needs two numbers joined by 'x', got '640'");
   EXPECT_EQ(mistake({"--size", "640x9", "--out", "x"}), "--size needs a whole number from 16 to 8192, got '9'");
+  EXPECT_EQ(mistake({"--range", "1,1", "--out", "x"}), "--range needs auto or two numbers LO,HI with LO below HI, got '1,1'");
+  EXPECT_EQ(mistake({"--range", "0,nan", "--out", "x"}), "--range needs auto or two numbers LO,HI with LO below HI, got '0,nan'");
   EXPECT_EQ(mistake({"--out"}), "--out needs a value");
   EXPECT_EQ(mistake({"--kind", "power"}), "--out FILE.png is required");
   EXPECT_EQ(mistake({"--color", "peak", "--out", "x"}), "unknown option '--color'");
   EXPECT_EQ(mistake({"out.png"}), "unexpected argument 'out.png'");
 }
 
-TEST(RenderCommand, UnknownChannelIsAUsageMistake) {
+TEST(RenderCommand, UnknownChannelIsAUsageMistakeAndNothingToDrawAFailure) {
+  const auto ds = megdata::DatasetBuilder().meg(L"MLC11", 0, 0).eeg(L"Cz", 1, 1).grid(2, 2).build();
   RenderOptions o;
   o.channel = L"MXX99";
   o.out = "unused.png";
   std::ostringstream out, err;
-  EXPECT_EQ(runRender(o, out, err), 2);
-  EXPECT_NE(err.str().find("no channel named 'MXX99'; the dataset has: MLF11"), std::string::npos);
+  EXPECT_EQ(runRender(o, *ds, out, err), 2);
+  EXPECT_EQ(err.str(), "spctm-view render: no channel named 'MXX99'; the dataset has: MLC11 Cz\n");
+  o.channel = L"Cz";  // it has no spectra
+  EXPECT_EQ(runRender(o, *ds, out, err), 1);
+  EXPECT_EQ(out.str(), "");
+}
+
+TEST(RenderCommand, RangesFitTheDataDrawnOrTheOptions) {
+  const auto ds = megdata::DatasetBuilder()
+                      .meg(L"A", 0, 0).meg(L"B", 1, 0).grid(2, 2)
+                      .spectra(0, [](std::int64_t c, std::int64_t t, std::int64_t, int) { return c == 0 ? 3.0 - static_cast<double>(t) : -8.0; })
+                      .build();
+  CMEGSpctmDrawqv engine;
+  engine.setDrawMEGData(ds.get());
+  RenderOptions o;  // auto, single view of channel A: values 2 … 3
+  applyRanges(engine, o);
+  EXPECT_EQ(engine.m_dStdMax, 3.0);
+  EXPECT_EQ(engine.m_dColorMin, 2.0);
+  o.view = RenderView::Patches;  // every channel: −8 … 3
+  o.colouring = Colouring::Peak;
+  applyRanges(engine, o);
+  EXPECT_EQ(engine.m_dStdMax, 8.0);
+  EXPECT_EQ(engine.m_dColorMin, -4.0);
+  EXPECT_EQ(engine.m_dOuterMax, 8.0);
+  o = parse({"--range", "-1.5,0.5", "--out", "x"});
+  applyRanges(engine, o);
+  EXPECT_EQ(engine.m_dStdMin, -1.5);
+  EXPECT_EQ(engine.m_dColorMax, 0.5);
+  EXPECT_EQ(engine.m_dOuterMin, -2.5);
+  EXPECT_EQ(engine.m_dOuterMax, 1.5);
 }
 
 TEST(PatchGrid, CellsTileTheImageRowByRow) {
@@ -78,27 +109,40 @@ TEST(PatchGrid, CellsTileTheImageRowByRow) {
   EXPECT_TRUE(gridCells(0, 800, 500).empty());
 }
 
-TEST(ExampleViews, EffectsAppearWhereTheDatasetPutsThem) {
-  const auto ds = buildExampleDataset();
+TEST(DemoViews, EffectsAppearWhereTheDemoPutsThem) {
+  DemoDatasetOptions options;  // fewer epochs: the effects stand well above their noise
+  options.recording.epochs = 6;
+  options.segmentsTrial = false;
+  const auto ds = buildDemoDataset(options);
   CMEGSpctmDrawqv engine;
   ASSERT_EQ(engine.setDrawMEGData(ds.get()), 1);
-  engine.m_pTrial->setCurrentChannel(17);  // MZO01: alpha and gamma
-  ASSERT_EQ(engine.m_pTrial->getChannel(-1)->m_strName, L"MZO01");
-  PixelSurface surface(200, 60, 0);
-  CDC dc(surface, CPoint(), surface.bounds());
-  // Results power at one pixel per bin: 120 × 40 centred, time point t at x = 40 + t,
-  // frequency point f at y = 50 − f.
-  ASSERT_EQ(drawSingleView(engine, dc, CRect(0, 0, 200, 60), 2, 2), 1);
-  const auto at = [&](double ms, double hz) {
-    return surface.colorAt(40 + static_cast<int>((ms + 200) / 10), 50 - static_cast<int>((hz - 2) / 2));
+  const auto drawChannel = [&](const wchar_t* name, PixelSurface& surface) {
+    for (std::int64_t i = 0; i < engine.m_pTrial->getTotalChannel(); ++i) {
+      if (engine.m_pTrial->getChannel(i)->m_strName == name) engine.m_pTrial->setCurrentChannel(i);
+    }
+    ASSERT_EQ(engine.m_pTrial->getChannel(-1)->m_strName, name);
+    CDC dc(surface, CPoint(), surface.bounds());
+    engine.m_bRecentre = true;
+    ASSERT_EQ(drawSingleView(engine, dc, CRect(0, 0, 200, 60), 2, 2), 1);
   };
-  const auto negativeIndex = [&](COLORREF c) {
-    const COLORREF* end = engine.m_pNegativeColor768 + 768;
-    return std::find(engine.m_pNegativeColor768, end, c) - engine.m_pNegativeColor768;
+  // Results power at one pixel per bin: the Active grid (0 … 990 ms in 10 ms, 4 … 80 Hz
+  // in 2 Hz) centred, time point t at x = 50 + t, frequency point f at y = 49 − f.
+  const auto at = [](const PixelSurface& s, double ms, double hz) {
+    return s.colorAt(50 + static_cast<int>(ms / 10), 49 - static_cast<int>((hz - 4) / 2));
   };
-  EXPECT_EQ(at(200, 60), engine.m_pPositiveColor768[767]);  // gamma burst, far above 1
-  EXPECT_GT(negativeIndex(at(400, 10)), 384);               // alpha decrease, more than half
-  EXPECT_LT(negativeIndex(at(400, 10)), 768);
-  EXPECT_EQ(at(-100, 10), engine.m_pPositiveColor768[0]);  // before the stimulus: no change
-  EXPECT_EQ(at(600, 60), engine.m_pPositiveColor768[0]);   // gamma is over
+  // Entries of the pair: positive above 0, negative below, −1 for a colour of neither.
+  const auto signedIndex = [&](COLORREF c) -> long {
+    for (long k = 767; k >= 0; --k) {
+      if (engine.m_pPositiveColor768[k] == c) return k;
+      if (engine.m_pNegativeColor768[k] == c) return -k;
+    }
+    return -10000;
+  };
+  PixelSurface gamma(200, 60, 0), alpha(200, 60, 0);
+  drawChannel(L"MZO02", gamma);
+  drawChannel(L"MZO01", alpha);
+  EXPECT_GT(signedIndex(at(gamma, 200, 60)), 700);   // gamma burst: relative change above 0.9
+  EXPECT_LT(signedIndex(at(gamma, 800, 60)), 384);   // gamma is over
+  EXPECT_LT(signedIndex(at(alpha, 400, 10)), -384);  // alpha decrease: below −0.5
+  EXPECT_GT(signedIndex(at(alpha, 950, 10)), -384);  // alpha is back
 }
