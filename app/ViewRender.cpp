@@ -1,5 +1,6 @@
 #include "app/ViewRender.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace spctmview {
