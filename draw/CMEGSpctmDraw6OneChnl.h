@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "draw/CMEGSpctmDraw3Prcs.h"
 #include "host/data/CSumChnlSpctmData.h"
@@ -87,4 +88,77 @@ class CMEGSpctmDraw6OneChnl : public CMEGSpctmDraw3Prcs {
   // `colour` (a rule of draw/SpctmColorRules.h), restores the context and returns 1.
   template <class Colour>
   int drawOneSpctmBins(CDC* pDC, CRect rect, const SpctmBins& bins, const Colour& colour);
+ public:
+  // ---- Selection read-outs, measures and waveform strip ---------------------------------
+  // Positions follow the picture geometry of the renderers: time point t lies at
+  // x = trunc((t − m_nFirstTime)·m_dZoom + m_nOriginX), frequency point f at
+  // y = trunc(m_nOriginY − (f − m_nFirstFreq)·m_dZoom). Each operation refreshes the
+  // binding to the host's current session and trial first. Texts use m_pFont and m_crText
+  // with whatever background mode the device context has.
+
+  // The selection read-out on rectangle (L, T0, R, B) of the class's spectral data: the
+  // accumulated variant when the spectral trial is accumulated, else the ordinary one;
+  // returns the variant's result. 0 without device context, session, trial or spectral
+  // trial.
+  int drawOneSpctmSelectInfo(CDC* pDC, CRect rect, int cls, int kind);
+  // Ordinary spectra (times as latencies). Draws, by the switches of the draw state:
+  // - always the selection box, inverted. Its corners are the selection's begin and end
+  //   points, each x ≤ 0 moved to L and x ≥ R − L to R, each y ≤ 0 to T0 and y ≥ B − T0
+  //   to B. The box extends from the begin corner's pixel towards the end corner,
+  //   excluding the end's column and row: when an end lies above or left of the begin the
+  //   box runs back from the begin pixel, which stays inside it;
+  // - m_bShowSelect: the cross through the begin corner (a one-pixel column over the
+  //   rectangle's height and row over its width, inverted), the time text at
+  //   (xb + 6, T0): "%0.3f->%0.3f s  (sum/points =  %0.3f/%d)" when both latencies exceed
+  //   1000 ms, else "%0.3f->%0.3f ms (sum/points =  %0.3f/%d)", with the host's sum and
+  //   count of the data source's values in the selection; the frequency text
+  //   "%0.3f - %.3f kHz" (begin above 1000 Hz) or "%0.3f - %.3f Hz", right-aligned to R and
+  //   centred on the cross's row;
+  // - m_bShowSelectInfo: latencies of time points 0 and T at (origin x, T0 + h) and at the
+  //   x of T (moved left by the text's width when past R), frequencies of points 0 and F at
+  //   (L, origin y) and (L, y of F); "%0.3f s" / "%0.3f kHz" from 1000 up;
+  // - m_bShowName: the title (channel name or group statistic, "Unknown" for a source
+  //   above 6) at (0, 0) and "X:%I64d (Time:%I64d) Y:%I64d (Freq:%I64d)" with the origin
+  //   and first drawn points at (0, (B − T0) − h).
+  // Ends with the background colour set to white. 1 when drawn, 0 as drawOneSpctmSelectInfo.
+  int drawOneSpctmSelectInfo_RTcw(CDC* pDC, CRect rect, int cls, int kind);
+  // Accumulated spectra: as the ordinary read-out with time-point indices for times: the
+  // time text "%I64d->%I64d (sum/points =  %0.3f/%d)", the axis labels "Accum:0" and T.
+  int drawOneSpctmSelectInfo_Acum(CDC* pDC, CRect rect, int cls, int kind);
+  // Rulers of the whole trial: a time ruler 12 pixels under the origin from its x to the x
+  // of T (ticks 6 pixels up every trunc(zoom·10) pixels, at least 2) with the latencies of
+  // points 0 and T under its ends, and a frequency ruler 12 pixels left of the origin up
+  // to the y of F (ticks 6 pixels right, same step) with the frequencies of points 0 and F
+  // right-aligned against it, both in kHz when point 0 lies above 1000 Hz. The first drawn
+  // points are not subtracted. 1, or 0 without device context, session, trial, current
+  // channel or spectral trial. The background colour is not touched.
+  int drawOneSpctmMeasures(CDC* pDC, CRect rect, int cls, int kind);
+  // The time and frequency point under a device point, by inverting the picture geometry
+  // (truncated, not clamped to the data). 1, or 0 (outputs untouched) without session or
+  // trial. Class and kind are not used.
+  int getSpctmOneSelect4MousePt(CPoint point, std::int64_t& timePt, std::int64_t& freqPt, int cls,
+                                int kind);
+
+  // The current channel's raw waveform over the spectrogram of rectangle (L, T0, R, B): 0
+  // without device context, session, trial or spectral trial; 1 without drawing for an
+  // accumulated spectrum; else the result of drawOneWaveColumn_RTcw.
+  int drawOneWaveColumn(CDC* pDC, CRect rect, int cls, int kind);
+  // Draws the strip: with m_bRecentreWave set, the zero line moves to the rectangle's
+  // middle and the flag clears; the zero line (m_penScale) spans L to R at m_nWaveOffsetY;
+  // the samples the spectral trial names (getSelectBE4DrawWave, b … e) are joined by
+  // black lines starting from the zero line at origin x, zoom / time step pixels apart, up
+  // by the session's gain times the value, cut to T0 … B and stopped past R. 1, or 0 (no
+  // change) without device context, session, trial, current channel, spectral trial,
+  // sample range or waveform. The kind is not used.
+  int drawOneWaveColumn_RTcw(CDC* pDC, CRect rect, int cls, int kind);
+  // Kept for the host: does nothing, returns 1.
+  int linkContourmap2OneShow();
+
+ private:
+  int drawSelectInfo(CDC* pDC, const CRect& rect, int cls, int kind, bool accumulated);
+  // Device x of time point t and y of frequency point f in the picture.
+  std::int64_t pictureX(std::int64_t t) const;
+  std::int64_t pictureY(std::int64_t f) const;
+  // Title of the read-out: the current channel's name or the group statistic's.
+  std::wstring dataSourceTitle() const;
 };

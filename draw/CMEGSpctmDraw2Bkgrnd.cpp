@@ -1,0 +1,215 @@
+#include "draw/CMEGSpctmDraw2Bkgrnd.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "draw/DcHelpers.h"
+
+using spctmdraw::DcAttributeScope;
+using spctmdraw::toInt;
+using spctmdraw::textExtent;
+using spctmdraw::textOut;
+using spctmdraw::truncI64;
+
+namespace {
+
+void drawScaleLabel(CDC& dc, std::int64_t x, std::int64_t y, double value) {
+  textOut(dc, x, y, formatText(L"%.3f", value));
+}
+
+// Label of the scale bar's ends: kilohertz from 1000 Hz up.
+std::wstring scaleBarLabel(double hz) {
+  return hz >= 1000.0 ? formatText(L"%0.3fkHz", hz / 1000.0) : formatText(L"%0.3fHz", hz);
+}
+
+}  // namespace
+
+CSpctmTrialqv* CMEGSpctmDraw2Bkgrnd::refreshSpctmTrial(int cls) {
+  if (updateMEGData() == 0) return nullptr;
+  return m_pTrial->getSpctmTrial(false, cls);
+}
+
+// ---- Colour-scale legends ----------------------------------------------------------------
+
+bool CMEGSpctmDraw2Bkgrnd::canDrawColorScale(CDC* pDC, const CRect& rect) {
+  if (pDC == nullptr || updateMEGData() == 0) return false;
+  if (m_pTrial->getAllChannelPt() == nullptr) return false;
+  return rect.Width() >= 5 && rect.Height() >= 5;
+}
+
+CMEGSpctmDraw2Bkgrnd::ScaleBars CMEGSpctmDraw2Bkgrnd::drawScaleBars(CDC& dc, const CRect& rect,
+                                                                    int steps, bool horizontal,
+                                                                    ScaleTables tables) const {
+  ScaleBars bars;
+  // n even and at least 6; counts too large for a bar of one pixel are all equivalent.
+  const std::int64_t n = std::max<std::int64_t>(steps % 2 != 0 ? std::int64_t{steps} + 1 : steps, 6);
+  bars.n = static_cast<int>(std::min<std::int64_t>(n, std::numeric_limits<int>::max() - 1));
+  const int side = horizontal ? rect.Width() : rect.Height();
+  bars.b = (side / bars.n) / 2;
+  bars.base = side / 2;
+  // With b = 0 every bar is empty; skipping them also bounds the loop by the side length.
+  if (bars.b == 0) return bars;
+  for (int i = 0; i < bars.n; ++i) {
+    const COLORREF color = scaleBarColor(tables, i, bars.n);
+    if (horizontal) {
+      dc.FillSolidRect(bars.base + i * bars.b, rect.top, bars.b, rect.Height(), color);
+    } else {
+      dc.FillSolidRect(rect.left, bars.base - i * bars.b, rect.Width(), bars.b, color);
+    }
+  }
+  return bars;
+}
+
+COLORREF CMEGSpctmDraw2Bkgrnd::scaleBarColor(ScaleTables tables, int i, int n) const {
+  if (tables == ScaleTables::kSingle) {
+    const int s = singleTableSize(m_nColorDepth);
+    return singleTable(m_nColorDepth)[std::clamp(i * (s / n), 0, s - 1)];
+  }
+  // Lower half: strongest negative at bar 0 fading to bar h; upper half: positive growing.
+  const int s = polarityTableSize(m_nColorDepth);
+  const int h = n / 2;
+  const int step = s / h;
+  if (i > h) return positiveTable(m_nColorDepth)[std::clamp((i - h) * step, 0, s - 1)];
+  return negativeTable(m_nColorDepth)[std::clamp((h - i) * step, 0, s - 1)];
+}
+
+int CMEGSpctmDraw2Bkgrnd::drawSpctmColorScalePro(CDC* pDC, CRect rect, int /*cls*/, int /*kind*/,
+                                                 int steps) {
+  if (!canDrawColorScale(pDC, rect)) return 0;
+  DcAttributeScope attributes(*pDC, m_pFont, &m_penBlack, m_crText, m_crTextBk);
+  const bool windowView = m_nViewMode == 0 || m_nViewMode == 1;
+  const ScaleBars bars = drawScaleBars(*pDC, rect, steps, false,
+                                       windowView ? ScaleTables::kSingle : ScaleTables::kPolarity);
+  const std::int64_t x = std::int64_t{rect.right} + 7;
+  const std::int64_t top = bars.base - std::int64_t{bars.n - 1} * bars.b;
+  drawScaleLabel(*pDC, x, top, windowView ? m_dColorMax : m_dOuterMax);
+  drawScaleLabel(*pDC, x, bars.base, windowView ? m_dColorMin : m_dOuterMin);
+  return 1;
+}
+
+int CMEGSpctmDraw2Bkgrnd::drawSpctmColorScaleStdVtc(CDC* pDC, CRect rect, int /*cls*/,
+                                                    int /*kind*/, int steps) {
+  if (!canDrawColorScale(pDC, rect)) return 0;
+  DcAttributeScope attributes(*pDC, m_pFont, &m_penBlack, m_crText, m_crTextBk);
+  const ScaleBars bars = drawScaleBars(*pDC, rect, steps, false,
+                                       m_bPolarity ? ScaleTables::kPolarity : ScaleTables::kSingle);
+  const std::int64_t x = std::int64_t{rect.right} + 7;
+  const std::int64_t base = bars.base;
+  const std::int64_t b = bars.b;
+  const std::int64_t n = bars.n;
+  const double share = m_dStdMin / m_dStdMax;
+  drawScaleLabel(*pDC, x, base - (n - 1) * b, m_dStdMax);
+  if (!m_bPolarity) {
+    drawScaleLabel(*pDC, x, truncI64(static_cast<double>(base) - share * static_cast<double>((n - 1) * b)),
+                   m_dStdMin);
+    textOut(*pDC, x, base + b, L"0.000");
+    return 1;
+  }
+  const std::int64_t h = n / 2;
+  const std::int64_t k = truncI64(share * static_cast<double>(h));
+  drawScaleLabel(*pDC, x, base - (k + h) * b, m_dStdMin);
+  drawScaleLabel(*pDC, x, base + (k - h) * b, -m_dStdMin);
+  drawScaleLabel(*pDC, x, base, -m_dStdMax);
+  return 1;
+}
+
+int CMEGSpctmDraw2Bkgrnd::drawSpctmColorScaleStdHrz(CDC* pDC, CRect rect, int /*cls*/,
+                                                    int /*kind*/, int steps) {
+  if (!canDrawColorScale(pDC, rect)) return 0;
+  DcAttributeScope attributes(*pDC, m_pFont, &m_penBlack, m_crText, m_crTextBk);
+  const ScaleBars bars = drawScaleBars(*pDC, rect, steps, true,
+                                       m_bPolarity ? ScaleTables::kPolarity : ScaleTables::kSingle);
+  const std::int64_t base = bars.base;
+  const std::int64_t b = bars.b;
+  const std::int64_t n = bars.n;
+  const double share = m_dStdMin / m_dStdMax;
+  // Each label stands on the legend's top edge, raised by its own height.
+  auto label = [&](std::int64_t x, double value) {
+    const std::wstring text = formatText(L"%.3f", value);
+    textOut(*pDC, x, std::int64_t{rect.top} - textExtent(*pDC, text).cy, text);
+  };
+  label(base + (n - 1) * b, m_dStdMax);
+  if (!m_bPolarity) {
+    label(truncI64(static_cast<double>(base) + share * static_cast<double>((n - 1) * b)), m_dStdMin);
+    label(base, 0.0);
+    return 1;
+  }
+  const std::int64_t h = n / 2;
+  const std::int64_t k = truncI64(share * static_cast<double>(h));
+  label(base + (h + k) * b, m_dStdMin);
+  label(base + h * b, 0.0);
+  label(base + (h - k) * b, -m_dStdMin);
+  label(base, -m_dStdMax);
+  return 1;
+}
+
+// ---- Frequency scale bar -----------------------------------------------------------------
+
+int CMEGSpctmDraw2Bkgrnd::drawSpctmScaleBar(CDC* pDC, CRect /*rect*/, int cls, int /*kind*/) {
+  if (pDC == nullptr) return 0;
+  CSpctmTrialqv* spctm = refreshSpctmTrial(cls);
+  if (spctm == nullptr) return 0;
+  DcAttributeScope attributes(*pDC, m_pFont, &m_penScale, m_crText, m_crTextBk);
+  double low = 0.0;
+  double high = 0.0;
+  if (spctm->getSpctmFreqRangeHz(low, high) == 0) {
+    textOut(*pDC, 0, 0, L"Get spectrum frequency range error");
+    return 0;
+  }
+  const std::int64_t F = spctm->getTrialSpctmFreqPt();
+  textOut(*pDC, 4, 2, scaleBarLabel(high));
+  pDC->MoveTo(2, 2);
+  pDC->LineTo(2, toInt(F + 2));
+  textOut(*pDC, 4, F - 10, scaleBarLabel(low));
+  return 1;
+}
+
+// ---- Selection band ----------------------------------------------------------------------
+
+int CMEGSpctmDraw2Bkgrnd::drawSpctmSelectLine(CDC* pDC, CRect rect, int cls, int kind) {
+  if (pDC == nullptr || updateMEGData() == 0) return 0;
+  DcAttributeScope attributes(*pDC, m_pFont, &m_penSelect, m_crText, m_crTextBk);
+  CSpctmTrialqv* spctm = m_pTrial->getSpctmTrial(false, cls);
+  if (spctm == nullptr) return 0;
+
+  std::int64_t t0 = 0;
+  std::int64_t t1 = 0;
+  spctm->getTrialSpctmSelectTime(t0, t1);
+  const std::int64_t W = rect.Width();
+  // One pixel per time point of the draw window; points outside stick to the edges.
+  auto toX = [&](std::int64_t v) -> std::int64_t {
+    if (v < 1) return rect.left;
+    if (v < W) return rect.left + v;
+    return rect.right;
+  };
+  const std::int64_t xa = toX(t0 - m_nWinTimeBegin);
+  const std::int64_t xc = toX(t1 - m_nWinTimeBegin);
+  m_nSelectLineX = xa;
+  const int bandLeft = toInt(xa);
+  const int bandRight = toInt(xc > xa ? xc : xa + 1);
+  const CRect band(bandLeft, rect.top, bandRight, rect.bottom);
+  pDC->InvertRect(&band);
+
+  double ms0 = 0.0;
+  double ms1 = 0.0;
+  m_pSession->getTrialSpctmSelectTime2LatencyMsec(ms0, ms1, cls, kind);
+  const std::wstring text = (ms0 <= 1000.0 || ms1 <= 1000.0)
+                                ? formatText(L"%0.3f->%0.3f ms", ms0, ms1)
+                                : formatText(L"%0.3f->%0.3f s", ms0 / 1000.0, ms1 / 1000.0);
+  textOut(*pDC, m_nSelectLineX + textExtent(*pDC, text).cx / 2, 0, text);
+  return 1;
+}
+
+// ---- Draw window -------------------------------------------------------------------------
+
+int CMEGSpctmDraw2Bkgrnd::addDrawBeginSampleIDXSpctm(std::int64_t delta, int cls, int /*kind*/) {
+  CSpctmTrialqv* spctm = refreshSpctmTrial(cls);
+  if (spctm == nullptr) return 0;
+  const std::int64_t T = spctm->getTrialSpctmTimePt();
+  std::int64_t v = 0;
+  if (__builtin_add_overflow(m_nWinTimeBegin, delta, &v)) {
+    v = delta < 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
+  }
+  m_nWinTimeBegin = v < T ? std::max<std::int64_t>(v, 0) : T - 1;
+  return toInt(m_nWinTimeBegin);
+}

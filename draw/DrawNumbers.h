@@ -1,0 +1,33 @@
+// Number conversions of the draw engine's geometry: doubles truncated toward zero and
+// 64-bit device positions narrowed to the int coordinates a device context takes. Used by
+// the legends, read-outs, measures and the waveform strip. Values beyond the target type
+// saturate and NaN gives 0, so settings loaded from a file (a zoom of 0, say) can never
+// make a conversion undefined.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace spctmdraw {
+
+// trunc(v) as a 64-bit integer, saturated; NaN gives 0.
+inline std::int64_t truncI64(double v) {
+  if (std::isnan(v)) return 0;
+  constexpr double kLimit = 9.2233720368547748e18;  // 2^63, the first double out of range
+  if (v >= kLimit) return std::numeric_limits<std::int64_t>::max();
+  if (v <= -kLimit) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(v);
+}
+
+// A 64-bit value as an int (device coordinates, counts in "%d" texts), saturated.
+inline int toInt(std::int64_t v) {
+  if (v > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (v < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  return static_cast<int>(v);
+}
+
+// trunc(v) as an int device coordinate, saturated; NaN gives 0.
+inline int truncInt(double v) { return toInt(truncI64(v)); }
+
+}  // namespace spctmdraw
