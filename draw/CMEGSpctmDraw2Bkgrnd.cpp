@@ -5,6 +5,7 @@
 
 #include "draw/DcHelpers.h"
 
+using spctmdraw::bounded;
 using spctmdraw::DcAttributeScope;
 using spctmdraw::toInt;
 using spctmdraw::textExtent;
@@ -47,8 +48,13 @@ CMEGSpctmDraw2Bkgrnd::ScaleBars CMEGSpctmDraw2Bkgrnd::drawScaleBars(CDC& dc, con
   const int side = horizontal ? rect.Width() : rect.Height();
   bars.b = (side / bars.n) / 2;
   bars.base = side / 2;
-  // With b = 0 every bar is empty; skipping them also bounds the loop by the side length.
-  if (bars.b == 0) return bars;
+  // Empty bars draw nothing, but every fill leaves its colour as the background colour
+  // and the labels are written on it: only the last fill's colour remains. Setting it
+  // directly keeps the loop bounded by the side length.
+  if (bars.b == 0) {
+    dc.SetBkColor(scaleBarColor(tables, bars.n - 1, bars.n));
+    return bars;
+  }
   for (int i = 0; i < bars.n; ++i) {
     const COLORREF color = scaleBarColor(tables, i, bars.n);
     if (horizontal) {
@@ -182,8 +188,9 @@ int CMEGSpctmDraw2Bkgrnd::drawSpctmSelectLine(CDC* pDC, CRect rect, int cls, int
     if (v < W) return rect.left + v;
     return rect.right;
   };
-  const std::int64_t xa = toX(t0 - m_nWinTimeBegin);
-  const std::int64_t xc = toX(t1 - m_nWinTimeBegin);
+  const std::int64_t begin = bounded(m_nWinTimeBegin);
+  const std::int64_t xa = toX(bounded(t0) - begin);
+  const std::int64_t xc = toX(bounded(t1) - begin);
   m_nSelectLineX = xa;
   const int bandLeft = toInt(xa);
   const int bandRight = toInt(xc > xa ? xc : xa + 1);
@@ -206,10 +213,7 @@ int CMEGSpctmDraw2Bkgrnd::addDrawBeginSampleIDXSpctm(std::int64_t delta, int cls
   CSpctmTrialqv* spctm = refreshSpctmTrial(cls);
   if (spctm == nullptr) return 0;
   const std::int64_t T = spctm->getTrialSpctmTimePt();
-  std::int64_t v = 0;
-  if (__builtin_add_overflow(m_nWinTimeBegin, delta, &v)) {
-    v = delta < 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
-  }
+  const std::int64_t v = bounded(m_nWinTimeBegin) + bounded(delta);
   m_nWinTimeBegin = v < T ? std::max<std::int64_t>(v, 0) : T - 1;
   return toInt(m_nWinTimeBegin);
 }

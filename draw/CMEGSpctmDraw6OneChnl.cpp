@@ -131,10 +131,12 @@ template int CMEGSpctmDraw6OneChnl::drawOneSpctmBins(CDC*, CRect, const SpctmBin
 
 // ---- Selection read-outs, measures and waveform strip -------------------------------------
 
+using spctmdraw::bounded;
 using spctmdraw::DcAttributeScope;
 using spctmdraw::textExtent;
 using spctmdraw::textOut;
 using spctmdraw::toInt;
+using spctmdraw::truncBounded;
 using spctmdraw::truncI64;
 
 namespace {
@@ -169,11 +171,13 @@ void invertFromCorner(CDC& dc, std::int64_t x0, std::int64_t y0, std::int64_t x1
 }  // namespace
 
 std::int64_t CMEGSpctmDraw6OneChnl::pictureX(std::int64_t t) const {
-  return truncI64(static_cast<double>(t - m_nFirstTime) * m_dZoom + static_cast<double>(m_nOriginX));
+  return truncBounded(static_cast<double>(bounded(t) - bounded(m_nFirstTime)) * m_dZoom +
+                      static_cast<double>(m_nOriginX));
 }
 
 std::int64_t CMEGSpctmDraw6OneChnl::pictureY(std::int64_t f) const {
-  return truncI64(static_cast<double>(m_nOriginY) - static_cast<double>(f - m_nFirstFreq) * m_dZoom);
+  return truncBounded(static_cast<double>(m_nOriginY) -
+                      static_cast<double>(bounded(f) - bounded(m_nFirstFreq)) * m_dZoom);
 }
 
 std::wstring CMEGSpctmDraw6OneChnl::dataSourceTitle() const {
@@ -299,13 +303,13 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmMeasures(CDC* pDC, CRect /*rect*/, int cl
   const std::int64_t T = spctm->getTrialSpctmTimePt();
   const double lat0 = m_pSession->getLatencyMs4SpctmTimePt(0, cls, kind);
   const double latT = m_pSession->getLatencyMs4SpctmTimePt(T, cls, kind);
-  const std::int64_t step = std::max<std::int64_t>(truncI64(m_dZoom * 10.0), 2);
+  const std::int64_t step = std::max<std::int64_t>(truncBounded(m_dZoom * 10.0), 2);
   // The rulers span the whole trial from the origin; the first drawn points are ignored.
   const double originX = static_cast<double>(m_nOriginX);
   const double originY = static_cast<double>(m_nOriginY);
-  const std::int64_t xEnd = truncI64(static_cast<double>(T) * m_dZoom + originX);
-  const std::int64_t xStart = std::min(m_nOriginX, xEnd);
-  const std::int64_t yAxis = m_nOriginY + 12;
+  const std::int64_t xEnd = truncBounded(static_cast<double>(T) * m_dZoom + originX);
+  const std::int64_t xStart = std::min(bounded(m_nOriginX), xEnd);
+  const std::int64_t yAxis = bounded(m_nOriginY) + 12;
 
   DcAttributeScope attributes(dc, m_pFont, &m_penBlack, m_crText);
   dc.MoveTo(toInt(xStart), toInt(yAxis));
@@ -320,9 +324,9 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmMeasures(CDC* pDC, CRect /*rect*/, int cl
   textOut(dc, xEnd, yAxis + textExtent(dc, latTextT).cy, latTextT);
 
   const std::int64_t F = spctm->getTrialSpctmFreqPt();
-  const std::int64_t yEnd = truncI64(originY - static_cast<double>(F) * m_dZoom);
-  const std::int64_t yStart = std::max(m_nOriginY, yEnd);
-  const std::int64_t xAxis = m_nOriginX - 12;
+  const std::int64_t yEnd = truncBounded(originY - static_cast<double>(F) * m_dZoom);
+  const std::int64_t yStart = std::max(bounded(m_nOriginY), yEnd);
+  const std::int64_t xAxis = bounded(m_nOriginX) - 12;
   dc.MoveTo(toInt(xAxis), toInt(yStart));
   dc.LineTo(toInt(xAxis), toInt(yEnd));
   for (std::int64_t y = yStart; y >= yEnd; y -= step) {
@@ -343,8 +347,10 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmMeasures(CDC* pDC, CRect /*rect*/, int cl
 int CMEGSpctmDraw6OneChnl::getSpctmOneSelect4MousePt(CPoint point, std::int64_t& timePt,
                                                      std::int64_t& freqPt, int /*cls*/, int /*kind*/) {
   if (updateMEGData() == 0) return 0;
-  timePt = truncI64(static_cast<double>(point.x - m_nOriginX) / m_dZoom + static_cast<double>(m_nFirstTime));
-  freqPt = truncI64(static_cast<double>(m_nOriginY - point.y) / m_dZoom + static_cast<double>(m_nFirstFreq));
+  const double x = static_cast<double>(point.x);
+  const double y = static_cast<double>(point.y);
+  timePt = truncI64((x - static_cast<double>(m_nOriginX)) / m_dZoom + static_cast<double>(m_nFirstTime));
+  freqPt = truncI64((static_cast<double>(m_nOriginY) - y) / m_dZoom + static_cast<double>(m_nFirstFreq));
   return 1;
 }
 

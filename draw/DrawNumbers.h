@@ -1,8 +1,9 @@
-// Number conversions of the draw engine's geometry: doubles truncated toward zero and
-// 64-bit device positions narrowed to the int coordinates a device context takes. Used by
-// the legends, read-outs, measures and the waveform strip. Values beyond the target type
-// saturate and NaN gives 0, so settings loaded from a file (a zoom of 0, say) can never
-// make a conversion undefined.
+// Number conversions of the draw engine's geometry: doubles truncated toward zero, 64-bit
+// positions bounded so that sums of a few of them cannot overflow, and narrowing to the int
+// coordinates a device context takes. Used by the legends, read-outs, measures and the
+// waveform strip. Values beyond the target type saturate and NaN gives 0, so settings
+// loaded from a file (a zoom of 0, an origin of 2^63 − 1) never make arithmetic undefined;
+// within ±2^60 nothing changes, and everything that far out is off any device anyway.
 #pragma once
 
 #include <cmath>
@@ -19,6 +20,15 @@ inline std::int64_t truncI64(double v) {
   if (v <= -kLimit) return std::numeric_limits<std::int64_t>::min();
   return static_cast<std::int64_t>(v);
 }
+
+// v clamped to ±2^60: a handful of such values and small offsets add without overflow.
+inline std::int64_t bounded(std::int64_t v) {
+  constexpr std::int64_t kLimit = std::int64_t{1} << 60;
+  return v > kLimit ? kLimit : (v < -kLimit ? -kLimit : v);
+}
+
+// trunc(v), bounded.
+inline std::int64_t truncBounded(double v) { return bounded(truncI64(v)); }
 
 // A 64-bit value as an int (device coordinates, counts in "%d" texts), saturated.
 inline int toInt(std::int64_t v) {
