@@ -14,10 +14,6 @@ using spctmdraw::truncI64;
 
 namespace {
 
-void drawScaleLabel(CDC& dc, std::int64_t x, std::int64_t y, double value) {
-  textOut(dc, x, y, formatText(L"%.3f", value));
-}
-
 // Label of the scale bar's ends: kilohertz from 1000 Hz up.
 std::wstring scaleBarLabel(double hz) {
   return hz >= 1000.0 ? formatText(L"%0.3fkHz", hz / 1000.0) : formatText(L"%0.3fHz", hz);
@@ -79,6 +75,17 @@ COLORREF CMEGSpctmDraw2Bkgrnd::scaleBarColor(ScaleTables tables, int i, int n) c
   return negativeTable(m_nColorDepth)[std::clamp((h - i) * step, 0, s - 1)];
 }
 
+void CMEGSpctmDraw2Bkgrnd::drawStackLabel(CDC& dc, const CRect& rect, const ScaleBars& bars,
+                                          bool horizontal, double offset, double value) {
+  const std::wstring text = formatText(L"%.3f", value);
+  if (horizontal) {
+    const std::int64_t x = truncI64(bars.base + offset);
+    textOut(dc, x, std::int64_t{rect.top} - textExtent(dc, text).cy, text);
+  } else {
+    textOut(dc, std::int64_t{rect.right} + 7, truncI64(bars.base - offset), text);
+  }
+}
+
 int CMEGSpctmDraw2Bkgrnd::drawSpctmColorScalePro(CDC* pDC, CRect rect, int /*cls*/, int /*kind*/,
                                                  int steps) {
   if (!canDrawColorScale(pDC, rect)) return 0;
@@ -86,66 +93,46 @@ int CMEGSpctmDraw2Bkgrnd::drawSpctmColorScalePro(CDC* pDC, CRect rect, int /*cls
   const bool windowView = m_nViewMode == 0 || m_nViewMode == 1;
   const ScaleBars bars = drawScaleBars(*pDC, rect, steps, false,
                                        windowView ? ScaleTables::kSingle : ScaleTables::kPolarity);
-  const std::int64_t x = std::int64_t{rect.right} + 7;
-  const std::int64_t top = bars.base - std::int64_t{bars.n - 1} * bars.b;
-  drawScaleLabel(*pDC, x, top, windowView ? m_dColorMax : m_dOuterMax);
-  drawScaleLabel(*pDC, x, bars.base, windowView ? m_dColorMin : m_dOuterMin);
+  const double top = static_cast<double>(bars.n - 1) * bars.b;
+  drawStackLabel(*pDC, rect, bars, false, top, windowView ? m_dColorMax : m_dOuterMax);
+  drawStackLabel(*pDC, rect, bars, false, 0.0, windowView ? m_dColorMin : m_dOuterMin);
   return 1;
 }
 
 int CMEGSpctmDraw2Bkgrnd::drawSpctmColorScaleStdVtc(CDC* pDC, CRect rect, int /*cls*/,
                                                     int /*kind*/, int steps) {
-  if (!canDrawColorScale(pDC, rect)) return 0;
-  DcAttributeScope attributes(*pDC, m_pFont, &m_penBlack, m_crText, m_crTextBk);
-  const ScaleBars bars = drawScaleBars(*pDC, rect, steps, false,
-                                       m_bPolarity ? ScaleTables::kPolarity : ScaleTables::kSingle);
-  const std::int64_t x = std::int64_t{rect.right} + 7;
-  const std::int64_t base = bars.base;
-  const std::int64_t b = bars.b;
-  const std::int64_t n = bars.n;
-  const double share = m_dStdMin / m_dStdMax;
-  drawScaleLabel(*pDC, x, base - (n - 1) * b, m_dStdMax);
-  if (!m_bPolarity) {
-    drawScaleLabel(*pDC, x, truncI64(static_cast<double>(base) - share * static_cast<double>((n - 1) * b)),
-                   m_dStdMin);
-    textOut(*pDC, x, base + b, L"0.000");
-    return 1;
-  }
-  const std::int64_t h = n / 2;
-  const std::int64_t k = truncI64(share * static_cast<double>(h));
-  drawScaleLabel(*pDC, x, base - (k + h) * b, m_dStdMin);
-  drawScaleLabel(*pDC, x, base + (k - h) * b, -m_dStdMin);
-  drawScaleLabel(*pDC, x, base, -m_dStdMax);
-  return 1;
+  return drawStdColorScale(pDC, rect, steps, false);
 }
 
 int CMEGSpctmDraw2Bkgrnd::drawSpctmColorScaleStdHrz(CDC* pDC, CRect rect, int /*cls*/,
                                                     int /*kind*/, int steps) {
+  return drawStdColorScale(pDC, rect, steps, true);
+}
+
+int CMEGSpctmDraw2Bkgrnd::drawStdColorScale(CDC* pDC, const CRect& rect, int steps, bool horizontal) {
   if (!canDrawColorScale(pDC, rect)) return 0;
   DcAttributeScope attributes(*pDC, m_pFont, &m_penBlack, m_crText, m_crTextBk);
-  const ScaleBars bars = drawScaleBars(*pDC, rect, steps, true,
+  const ScaleBars bars = drawScaleBars(*pDC, rect, steps, horizontal,
                                        m_bPolarity ? ScaleTables::kPolarity : ScaleTables::kSingle);
-  const std::int64_t base = bars.base;
-  const std::int64_t b = bars.b;
-  const std::int64_t n = bars.n;
+  const double b = bars.b;
+  const double n = bars.n;
   const double share = m_dStdMin / m_dStdMax;
-  // Each label stands on the legend's top edge, raised by its own height.
-  auto label = [&](std::int64_t x, double value) {
-    const std::wstring text = formatText(L"%.3f", value);
-    textOut(*pDC, x, std::int64_t{rect.top} - textExtent(*pDC, text).cy, text);
-  };
-  label(base + (n - 1) * b, m_dStdMax);
+  auto label = [&](double offset, double value) { drawStackLabel(*pDC, rect, bars, horizontal, offset, value); };
+  label((n - 1) * b, m_dStdMax);
   if (!m_bPolarity) {
-    label(truncI64(static_cast<double>(base) + share * static_cast<double>((n - 1) * b)), m_dStdMin);
-    label(base, 0.0);
+    // The minimum at its share of the stack; zero one bar below a vertical stack's base,
+    // at the base of a horizontal one.
+    label(share * (n - 1) * b, m_dStdMin);
+    label(horizontal ? 0.0 : -b, 0.0);
     return 1;
   }
-  const std::int64_t h = n / 2;
-  const std::int64_t k = truncI64(share * static_cast<double>(h));
-  label(base + (h + k) * b, m_dStdMin);
-  label(base + h * b, 0.0);
-  label(base + (h - k) * b, -m_dStdMin);
-  label(base, -m_dStdMax);
+  // Both halves mirrored about bar h; only the horizontal legend marks zero at its middle.
+  const double h = n / 2;
+  const double k = static_cast<double>(truncI64(share * h));
+  label((h + k) * b, m_dStdMin);
+  if (horizontal) label(h * b, 0.0);
+  label((h - k) * b, -m_dStdMin);
+  label(0.0, -m_dStdMax);
   return 1;
 }
 

@@ -86,4 +86,10 @@ class CMEGSpctmDraw2Bkgrnd : public CMEGSpctmDraw {
                           ScaleTables tables) const;
   // Colour of bar i of n.
   COLORREF scaleBarColor(ScaleTables tables, int i, int n) const;
+  // Writes "%.3f" of value `offset` pixels along the stack from its base: at x = right + 7
+  // beside a vertical stack (offset upward), above a horizontal one (offset rightward).
+  static void drawStackLabel(CDC& dc, const CRect& rect, const ScaleBars& bars, bool horizontal,
+                             double offset, double value);
+  // The two standard legends, which differ only in the direction of the stack.
+  int drawStdColorScale(CDC* pDC, const CRect& rect, int steps, bool horizontal);
 };

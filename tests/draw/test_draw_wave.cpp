@@ -99,21 +99,16 @@ TEST(WaveStrip, AccumulatedSpectraAndMissingPiecesDrawNothing) {
   EXPECT_EQ(acc.d.drawOneWaveColumn(&c.dc, CRect(0, 0, 100, 100), 1, 0), 0);
   EXPECT_EQ(acc.d.drawOneWaveColumn(nullptr, CRect(0, 0, 100, 100), 0, 0), 0);
 
-  const auto zero = [](std::int64_t, std::int64_t, std::int64_t, int) { return 0.0; };
-  auto noWave = megdata::DatasetBuilder()
-                    .meg(L"MLC11", 0, 0)
-                    .noWave()
-                    .meg(L"MRC11", 1, 0)
-                    .grid(10, 4)
-                    .spectra(0, zero)
-                    .waves(10, [](std::int64_t, std::int64_t) { return 0.0; })
-                    .build();
+  // The current channel without a waveform; then a trial without raw samples at all.
+  megdata::DatasetBuilder b;
+  b.meg(L"MLC11", 0, 0).grid(10, 4).spectra(0, [](std::int64_t, std::int64_t, std::int64_t, int) { return 0.0; });
+  auto noSamples = b.build();
+  auto noWave = b.noWave().meg(L"MRC11", 1, 0).waves(10, [](std::int64_t, std::int64_t) { return 0.0; }).build();
   CMEGSpctmDrawqv d;
   d.setDrawMEGData(noWave.get());
   d.m_bRecentreWave = 1;
   EXPECT_EQ(d.drawOneWaveColumn(&c.dc, CRect(0, 0, 100, 100), 0, 0), 0);
   EXPECT_EQ(d.m_bRecentreWave, 1);
-  auto noSamples = megdata::DatasetBuilder().meg(L"MLC11", 0, 0).grid(10, 4).spectra(0, zero).build();
   d.setDrawMEGData(noSamples.get());
   EXPECT_EQ(d.drawOneWaveColumn_RTcw(&c.dc, CRect(0, 0, 100, 100), 0, 0), 0);
   EXPECT_EQ(c.ink(), 0);
