@@ -44,7 +44,7 @@ run: build
 	$(BUILD)/bin/platform-demo $(OUT)/platform-demo.png
 	@set -e; for c in act ctl rst; do for k in real imag power; do \
 	  $(BUILD)/bin/spctm-view render --view single --class $$c --kind $$k --channel MZO02 \
-	    --zoom 3 --size 600x240 --out $(OUT)/single-$$c-$$k.png; \
+	    --zoom 3 --size 600x240 --select 15,45,20,32 --wave --out $(OUT)/single-$$c-$$k.png; \
 	done; done
 	$(BUILD)/bin/spctm-view render --view patches --class rst --kind power --size 1600x1000 \
 	  --out $(OUT)/patches-meg.png

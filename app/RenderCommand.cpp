@@ -70,7 +70,14 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
   engine.m_nDataSource = o.dataSource;
   engine.m_nWinTimeBegin = o.timeBegin;
   engine.m_nWinFreqBegin = o.freqBegin;
+  if (o.selectGiven) {
+    if (CSpctmTrialqv* st = engine.m_pTrial->getSpctmTrial(false, o.spctmClass)) {
+      st->setTrialSpctmSelectTime(o.select[0], o.select[1]);
+      st->setTrialSpctmSelectFreq(o.select[2], o.select[3]);
+    }
+  }
   applyRanges(engine, o);
+  engine.m_bRecentreWave = 1;  // the strip's zero line in the middle, as the dialog puts it
 
   // Drawn off screen, as the canvases do, then written in one piece.
   CDC dc;
@@ -83,7 +90,8 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
   dc.SelectObject(&bitmap);
   const CRect rect(0, 0, o.width, o.height);
   const int drawn = o.view == RenderView::Single
-                        ? drawSingleView(engine, dc, rect, o.spctmClass, o.dataKind)
+                        ? drawSingleView(engine, dc, rect, o.spctmClass, o.dataKind,
+                                         {!o.plain, o.wave, !o.plain, !o.plain})
                         : drawPatchGrid(engine, dc, rect, o.modality, o.spctmClass, o.dataKind);
   if (drawn == 0) {
     err << "spctm-view render: nothing to draw for this class, kind, source and channel\n";

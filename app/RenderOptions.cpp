@@ -1,5 +1,6 @@
 #include "app/RenderOptions.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -42,6 +43,19 @@ std::pair<long long, long long> pairIn(const std::string& option, const std::str
   return {integerIn(option, text.substr(0, at), lo, hi), integerIn(option, text.substr(at + 1), lo, hi)};
 }
 
+// "A,B,C,D": four integers in [lo, hi].
+std::array<long long, 4> fourIn(const std::string& option, const std::string& text, long long lo, long long hi) {
+  std::array<long long, 4> v{};
+  std::size_t from = 0;
+  for (std::size_t k = 0; k < v.size(); ++k) {
+    const std::size_t at = k + 1 < v.size() ? text.find(',', from) : text.size();
+    if (at == std::string::npos) throw UsageError(option + " needs four numbers joined by ',', got '" + text + "'");
+    v[k] = integerIn(option, text.substr(from, at - from), lo, hi);
+    from = at + 1;
+  }
+  return v;
+}
+
 // "LO,HI": two finite numbers with LO < HI.
 std::pair<double, double> rangeOf(const std::string& option, const std::string& text) {
   const std::size_t at = text.find(',');
@@ -72,6 +86,8 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
     }
     if (option == "--help" || option == "-h") { o.help = true; continue; }
     if (option == "--demo") { o.demo = true; continue; }
+    if (option == "--wave") { o.wave = true; continue; }
+    if (option == "--plain") { o.plain = true; continue; }
     if (!option.starts_with("--")) throw UsageError("unexpected argument '" + option + "'");
     if (!hasValue) {
       if (i + 1 >= args.size()) throw UsageError(option + " needs a value");
@@ -103,6 +119,9 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
       o.height = static_cast<int>(h);
     } else if (option == "--begin") {
       std::tie(o.timeBegin, o.freqBegin) = pairIn(option, value, ',', 0, std::numeric_limits<std::int32_t>::max());
+    } else if (option == "--select") {
+      o.select = fourIn(option, value, 0, std::numeric_limits<std::int32_t>::max());
+      o.selectGiven = true;
     } else if (option == "--out") {
       if (value.empty()) throw UsageError("--out needs a file name");
       o.out = value;
@@ -147,6 +166,14 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
   --begin T,F             first time and frequency point of the draw window: where the
                           patches start, and where a single view too large for the image
                           starts (default 0,0)
+  --select TB,TE,FB,FE    sets the class's selection to time points TB … TE and frequency
+                          points FB … FE (kept within the grid) before drawing; the single
+                          view shows it inverted with its latencies, frequencies and sum
+                          (default: the dataset's selection, the whole grid)
+  --wave                  single view: the current channel's raw waveform over the
+                          spectrogram, around a zero line in the middle of the image
+  --plain                 single view: the spectrogram alone, without the selection
+                          read-out, the rulers and the colour scale
   --out FILE.png          the image to write (required)
   --demo                  draw the demo dataset: a generated MEG and EEG recording with
                           an alpha decrease, a beta rebound and a gamma burst, its epoch

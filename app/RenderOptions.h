@@ -4,6 +4,7 @@
 // whose text names the option and what it accepts; main turns that into exit code 2.
 #pragma once
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -39,6 +40,10 @@ struct RenderOptions {
   double rangeHigh = 1.0;
   long long timeBegin = 0;   // the draw window's first time point
   long long freqBegin = 0;   // the draw window's first frequency point
+  bool selectGiven = false;  // the class's selection is set to select before drawing
+  std::array<long long, 4> select{};  // first and last time point, first and last frequency point
+  bool wave = false;         // single view: the waveform strip over the spectrogram
+  bool plain = false;        // single view: the spectrogram alone, without read-outs, rulers and scale
   std::string out;
   bool demo = false;         // the demo dataset, drawn in any case until recordings can be read
 };

@@ -38,12 +38,30 @@ void applyRanges(CMEGSpctmDrawqv& engine, const RenderOptions& o) {
   engine.m_dOuterMax = hi + half;
 }
 
-int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind) {
-  // The canvas's order: the spectrogram with its background first. The canvas then adds
-  // the selection read-outs, the waveform strip, the measures and the colour scale on
-  // top; they join here, in that order, as the engine gains them.
-  if (engine.m_bStdRender) return engine.drawOneSpctmColumnStd(&dc, rect, spctmClass, dataKind);
-  return engine.drawOneSpctmColumn(&dc, rect, spctmClass, dataKind);
+int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind,
+                   const SingleLayers& layers) {
+  // The canvas's order: the spectrogram with its background, the selection read-outs,
+  // the waveform strip, the measures and the colour scale.
+  const int drawn = engine.m_bStdRender ? engine.drawOneSpctmColumnStd(&dc, rect, spctmClass, dataKind)
+                                        : engine.drawOneSpctmColumn(&dc, rect, spctmClass, dataKind);
+  if (layers.readOuts) engine.drawOneSpctmSelectInfo(&dc, rect, spctmClass, dataKind);
+  if (layers.wave) engine.drawOneWaveColumn(&dc, rect, spctmClass, dataKind);
+  if (layers.measures) engine.drawOneSpctmMeasures(&dc, rect, spctmClass, dataKind);
+  if (layers.colourScale) {
+    constexpr int kSteps = 20;
+    if (engine.m_bHorzColorScale) {
+      const CRect strip(rect.left, rect.bottom - 20, rect.right, rect.bottom);
+      engine.drawSpctmColorScaleStdHrz(&dc, strip, spctmClass, dataKind, kSteps);
+    } else {
+      const CRect band(rect.right - 90, rect.top, rect.right - 60, rect.bottom);
+      if (engine.m_bStdRender) {
+        engine.drawSpctmColorScaleStdVtc(&dc, band, spctmClass, dataKind, kSteps);
+      } else {
+        engine.drawSpctmColorScalePro(&dc, band, spctmClass, dataKind, kSteps);
+      }
+    }
+  }
+  return drawn;
 }
 
 std::vector<CRect> gridCells(int count, int width, int height) {

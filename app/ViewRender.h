@@ -20,10 +20,20 @@ void applyColouring(CMEGSpctmDrawqv& engine, Colouring colouring);
 // class and kind. A view without data keeps the engine's ranges.
 void applyRanges(CMEGSpctmDrawqv& engine, const RenderOptions& options);
 
+// What the single-channel canvas draws over its spectrogram, as its switches do.
+struct SingleLayers {
+  bool readOuts = false;     // the selection read-out: box, cross, texts, title, origin line
+  bool wave = false;         // the waveform strip
+  bool measures = false;     // the time and frequency rulers
+  bool colourScale = false;  // the legend with 20 steps, under the view or beside it
+};
+
 // The single-channel view of the current channel (or the data source's group statistic)
-// in `rect`: the background and the renderer the draw state chooses. Returns that
-// renderer's result (0: nothing to draw for this class, kind or source).
-int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind);
+// in `rect`: the background and the renderer the draw state chooses, then the layers in
+// the canvas's order. Returns the renderer's result (0: nothing to draw for this class,
+// kind or source); the layers' results are not used, as in the canvas.
+int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind,
+                   const SingleLayers& layers = {});
 
 // Cells of a grid of `count` equal cells filling width × height, row by row, about as
 // many columns as the aspect ratio asks for. Empty for count < 1.

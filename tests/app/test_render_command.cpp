@@ -3,6 +3,7 @@
 // single-channel view draws them.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 
 #include "app/RenderCommand.h"
@@ -145,4 +146,48 @@ TEST(DemoViews, EffectsAppearWhereTheDemoPutsThem) {
   EXPECT_LT(signedIndex(at(gamma, 800, 60)), 384);   // gamma is over
   EXPECT_LT(signedIndex(at(alpha, 400, 10)), -384);  // alpha decrease: below −0.5
   EXPECT_GT(signedIndex(at(alpha, 950, 10)), -384);  // alpha is back
+}
+
+TEST(RenderOptions, SelectionWaveAndPlainView) {
+  const RenderOptions o = parse({"--select", "2,30,4,9", "--wave", "--plain", "--out", "x.png"});
+  EXPECT_TRUE(o.selectGiven);
+  EXPECT_EQ(o.select, (std::array<long long, 4>{2, 30, 4, 9}));
+  EXPECT_TRUE(o.wave);
+  EXPECT_TRUE(o.plain);
+  EXPECT_FALSE(parse({"--out", "x.png"}).selectGiven);
+  EXPECT_EQ(mistake({"--select", "1,2,3", "--out", "x"}), "--select needs four numbers joined by ',', got '1,2,3'");
+  EXPECT_EQ(mistake({"--select", "1,2,3,-4", "--out", "x"}),
+            "--select needs a whole number from 0 to 2147483647, got '-4'");
+}
+
+TEST(SingleView, LayersJoinOverTheSpectrogramInTheCanvasOrder) {
+  // 40 × 10 bins of 0.5 centred in 200 × 100: picture columns 80 … 119, rows 46 … 55.
+  const auto ds = megdata::DatasetBuilder()
+                      .meg(L"MLC11", 0, 0)
+                      .grid(40, 10)
+                      .spectra(0, [](std::int64_t, std::int64_t, std::int64_t, int) { return 0.5; })
+                      .waves(40, [](std::int64_t, std::int64_t) { return 0.0; })
+                      .selection(0, 10, 20, 2, 6)
+                      .build();
+  const auto draw = [&](const SingleLayers& layers, PixelSurface& surface) {
+    CMEGSpctmDrawqv engine;
+    engine.setDrawMEGData(ds.get());
+    engine.m_bRecentreWave = 1;
+    CDC dc(surface, CPoint(), surface.bounds());
+    EXPECT_EQ(drawSingleView(engine, dc, CRect(0, 0, 200, 100), 0, 0, layers), 1);
+    return engine.positiveTable(engine.m_nColorDepth);
+  };
+  PixelSurface plain(200, 100, 0), full(200, 100, 0);
+  draw({}, plain);
+  const COLORREF* positive = draw({true, true, true, true}, full);
+  // Inside the selection box (time point 12, frequency point 4) the bin is inverted.
+  EXPECT_EQ(full.colorAt(92, 51), plain.colorAt(92, 51) ^ 0xFFFFFFu);
+  // The waveform's zero line crosses the middle row, here between ruler and picture.
+  EXPECT_EQ(full.colorAt(76, 50), RGB(255, 20, 20));
+  // The time ruler runs 12 pixels under the picture's origin row.
+  EXPECT_EQ(full.colorAt(100, 67), RGB(0, 0, 0));
+  // The horizontal legend fills the bottom 20 rows from the middle; its last bar (19 of
+  // 20) holds positive entry (19 − 10)·(768 / 10).
+  EXPECT_EQ(full.colorAt(199, 90), positive[9 * 76]);
+  EXPECT_EQ(plain.colorAt(199, 90), RGB(255, 255, 255));
 }
