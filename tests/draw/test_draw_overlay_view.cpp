@@ -1,6 +1,6 @@
 // A whole single-channel view with every overlay, written to the test output folder as
-// overlay-view.png for a person to look at: read-outs with all switches on, measures,
-// waveform strip and the vertical standard legend; below it, in a second panel, the
+// overlay-view.png for a person to look at: the polarity spectrogram under the read-outs
+// with all switches on, the measures, the waveform strip and the vertical standard legend; below it, in a second panel, the
 // frequency scale bar, the selection band, the horizontal standard legend and the
 // window-view legend.
 #include <gtest/gtest.h>
@@ -25,22 +25,6 @@ double burst(std::int64_t t, std::int64_t f) {
   const double ff = static_cast<double>(f);
   return 1.2 * bump(tt - 160, ff - 24, 25, 6) - 0.9 * bump(tt - 70, ff - 12, 30, 4) +
          0.05 * std::sin(tt / 9.0) * std::cos(ff / 5.0);
-}
-
-// Stand-in for the spectrogram under the overlays: one zoom × zoom square per bin in the
-// polarity colours of the standard range.
-void paintBins(CDC& dc, const CMEGSpctmDrawqv& d, std::int64_t T, std::int64_t F) {
-  const int n = CADRindex2Colorqv::polarityTableSize(d.m_nColorDepth);
-  const auto z = static_cast<int>(d.m_dZoom);
-  for (std::int64_t t = 0; t < T; ++t) {
-    for (std::int64_t f = 0; f < F; ++f) {
-      const double v = burst(t, f);
-      const int k = std::min(static_cast<int>(std::fabs(v) * n), n - 1);
-      const COLORREF c = v >= 0 ? d.positiveTable(d.m_nColorDepth)[k] : d.negativeTable(d.m_nColorDepth)[k];
-      dc.FillSolidRect(static_cast<int>(d.m_nOriginX + t * z), static_cast<int>(d.m_nOriginY - f * z), z, z, c);
-    }
-  }
-  dc.SetBkColor(RGB(255, 255, 255));
 }
 
 }  // namespace
@@ -68,11 +52,12 @@ TEST(OverlayView, DrawsEveryOverlayIntoOnePicture) {
   d.m_nOriginX = 90;
   d.m_nOriginY = 300;
   d.m_bShowSelectInfo = true;
+  d.m_bRecentre = false;  // keep the picture where it is put above
   d.m_bRecentreWave = 1;
 
   drawtest::MemCanvas c(760, 600);
   const CRect view(0, 0, 640, 380);
-  paintBins(c.dc, d, T, F);
+  EXPECT_EQ(d.drawOneSpctmColumnStd(&c.dc, view, 0, 0), 1);
   EXPECT_EQ(d.drawOneSpctmSelectInfo(&c.dc, view, 0, 0), 1);
   EXPECT_EQ(d.drawOneSpctmMeasures(&c.dc, view, 0, 0), 1);
   EXPECT_EQ(d.drawOneWaveColumn(&c.dc, view, 0, 0), 1);
