@@ -8,24 +8,17 @@
 #include <string>
 
 #include "draw/CMEGSpctmDrawqv.h"
+#include "tests/draw/DrawTestSupport.h"
 #include "tests/platform/PixelTest.h"
 
 namespace drawtest {
 
 using pixeltest::kBlack;
-using pixeltest::kWhite;
 
-struct MemCanvas {
-  CDC dc;
-  CBitmap bitmap;
-  MemCanvas(int width, int height) {
-    dc.CreateCompatibleDC(nullptr);
-    bitmap.CreateCompatibleBitmap(&dc, width, height);
-    dc.SelectObject(&bitmap);
-    dc.FillSolidRect(0, 0, width, height, kWhite);
-  }
+// The white memory canvas, with what a test needs to draw the picture it expects.
+struct MemCanvas : MemoryCanvas {
+  using MemoryCanvas::MemoryCanvas;
   const PixelSurface& surface() const { return *bitmap.surface(); }
-  COLORREF at(int x, int y) const { return surface().colorAt(x, y); }
   // Text at top-left (x, y) in the engine's font and text colour on a cell of colour bk.
   void text(const CMEGSpctmDrawqv& d, int x, int y, const std::wstring& s, COLORREF bk = kWhite) {
     CFont* old = dc.SelectObject(d.m_pFont);
@@ -50,11 +43,6 @@ struct MemCanvas {
     dc.MoveTo(x0, y0);
     dc.LineTo(x1, y1);
     dc.SelectObject(old);
-  }
-  // Pixels that are not white.
-  int ink() const {
-    const CRect all = surface().bounds();
-    return all.Width() * all.Height() - pixeltest::countInside(surface(), all, kWhite);
   }
 };
 

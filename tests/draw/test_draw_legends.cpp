@@ -157,7 +157,7 @@ TEST(ColorScale, NothingIsDrawnWithoutRoomOrData) {
   EXPECT_EQ(noChannels.d.drawSpctmColorScaleStdVtc(&c.dc, CRect(0, 0, 50, 50), 0, 0, 8), 0);
   Engine noTrial(megdata::DatasetBuilder().meg(L"A", 0, 0).grid(2, 2).currentTrial(-1).build());
   EXPECT_EQ(noTrial.d.drawSpctmColorScaleStdHrz(&c.dc, CRect(0, 0, 50, 50), 0, 0, 8), 0);
-  EXPECT_EQ(c.ink(), 0);
+  EXPECT_EQ(c.inked(), 0);
   EXPECT_EQ(e.d.drawSpctmColorScalePro(&c.dc, CRect(0, 0, 5, 5), 0, 0, 8), 1);
 }
 
@@ -180,7 +180,7 @@ TEST(ScaleBar, OnePixelPerFrequencyPointWithEndsInHertzOrKilohertz) {
   e.d.m_pTrial->getSpctmTrial(false, 0)->setGrid(10, 0);
   MemCanvas err(300, 40);
   EXPECT_EQ(e.d.drawSpctmScaleBar(&err.dc, CRect(), 1, 0), 0);
-  EXPECT_EQ(err.ink(), 0);
+  EXPECT_EQ(err.inked(), 0);
   EXPECT_EQ(e.d.drawSpctmScaleBar(&err.dc, CRect(), 0, 0), 0);
   EXPECT_TRUE(textAt(e.d, err, 0, 0, L"Get spectrum frequency range error"));
 }
@@ -219,7 +219,7 @@ TEST(SelectLine, InvertsTheSelectedPointsOfTheDrawWindowAndWritesTheirLatencies)
   MemCanvas none(100, 40);
   EXPECT_EQ(e.d.drawSpctmSelectLine(&none.dc, CRect(0, 0, 100, 40), 2, 0), 0);
   EXPECT_EQ(e.d.m_nSelectLineX, 45);
-  EXPECT_EQ(none.ink(), 0);
+  EXPECT_EQ(none.inked(), 0);
 }
 
 TEST(DrawBegin, StepsStayWithinTheTimeAxis) {

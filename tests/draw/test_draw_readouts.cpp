@@ -184,7 +184,7 @@ TEST(SelectInfo, MissingPiecesDrawNothing) {
   EXPECT_EQ(e.d.drawOneSpctmSelectInfo_Acum(&c.dc, CRect(0, 0, 300, 200), 1, 0), 0);
   Engine noTrial(standard().currentTrial(-1));
   EXPECT_EQ(noTrial.d.drawOneSpctmSelectInfo_RTcw(&c.dc, CRect(0, 0, 300, 200), 0, 0), 0);
-  EXPECT_EQ(c.ink(), 0);
+  EXPECT_EQ(c.inked(), 0);
 }
 
 // ---- Measures ------------------------------------------------------------------------------
@@ -245,7 +245,7 @@ TEST(Measures, UnitsFollowTheThresholds) {
   MemCanvas n(100, 100);
   EXPECT_EQ(none.d.drawOneSpctmMeasures(&n.dc, CRect(0, 0, 100, 100), 0, 0), 0);
   EXPECT_EQ(k.d.drawOneSpctmMeasures(&n.dc, CRect(0, 0, 100, 100), 1, 0), 0);
-  EXPECT_EQ(n.ink(), 0);
+  EXPECT_EQ(n.inked(), 0);
 }
 
 TEST(MousePoint, InvertsThePictureGeometryWithoutClamping) {

@@ -111,6 +111,6 @@ TEST(WaveStrip, AccumulatedSpectraAndMissingPiecesDrawNothing) {
   EXPECT_EQ(d.m_bRecentreWave, 1);
   d.setDrawMEGData(noSamples.get());
   EXPECT_EQ(d.drawOneWaveColumn_RTcw(&c.dc, CRect(0, 0, 100, 100), 0, 0), 0);
-  EXPECT_EQ(c.ink(), 0);
+  EXPECT_EQ(c.inked(), 0);
   EXPECT_EQ(d.linkContourmap2OneShow(), 1);
 }
