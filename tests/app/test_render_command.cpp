@@ -175,19 +175,19 @@ TEST(SingleView, LayersJoinOverTheSpectrogramInTheCanvasOrder) {
     engine.m_bRecentreWave = 1;
     CDC dc(surface, CPoint(), surface.bounds());
     EXPECT_EQ(drawSingleView(engine, dc, CRect(0, 0, 200, 100), 0, 0, layers), 1);
-    return engine.positiveTable(engine.m_nColorDepth);
+    // The legend's last bar (19 of 20) holds positive entry (19 − 10)·(768 / 10).
+    return engine.positiveTable(engine.m_nColorDepth)[9 * 76];
   };
   PixelSurface plain(200, 100, 0), full(200, 100, 0);
   draw({}, plain);
-  const COLORREF* positive = draw({true, true, true, true}, full);
+  const COLORREF lastBar = draw({true, true, true, true}, full);
   // Inside the selection box (time point 12, frequency point 4) the bin is inverted.
   EXPECT_EQ(full.colorAt(92, 51), plain.colorAt(92, 51) ^ 0xFFFFFFu);
   // The waveform's zero line crosses the middle row, here between ruler and picture.
   EXPECT_EQ(full.colorAt(76, 50), RGB(255, 20, 20));
   // The time ruler runs 12 pixels under the picture's origin row.
   EXPECT_EQ(full.colorAt(100, 67), RGB(0, 0, 0));
-  // The horizontal legend fills the bottom 20 rows from the middle; its last bar (19 of
-  // 20) holds positive entry (19 − 10)·(768 / 10).
-  EXPECT_EQ(full.colorAt(199, 90), positive[9 * 76]);
+  // The horizontal legend fills the bottom 20 rows from the middle.
+  EXPECT_EQ(full.colorAt(199, 90), lastBar);
   EXPECT_EQ(plain.colorAt(199, 90), RGB(255, 255, 255));
 }
