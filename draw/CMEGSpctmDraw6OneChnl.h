@@ -88,6 +88,7 @@ class CMEGSpctmDraw6OneChnl : public CMEGSpctmDraw3Prcs {
   // `colour` (a rule of draw/SpctmColorRules.h), restores the context and returns 1.
   template <class Colour>
   int drawOneSpctmBins(CDC* pDC, CRect rect, const SpctmBins& bins, const Colour& colour);
+
  public:
   // ---- Selection read-outs, measures and waveform strip ---------------------------------
   // Positions follow the picture geometry of the renderers: time point t lies at
