@@ -44,14 +44,7 @@ CMEGSpctmDraw2Bkgrnd::ScaleBars CMEGSpctmDraw2Bkgrnd::drawScaleBars(CDC& dc, con
   const int side = horizontal ? rect.Width() : rect.Height();
   bars.b = (side / bars.n) / 2;
   bars.base = side / 2;
-  // Empty bars draw nothing, but every fill leaves its colour as the background colour
-  // and the labels are written on it: only the last fill's colour remains. Setting it
-  // directly keeps the loop bounded by the side length.
-  if (bars.b == 0) {
-    dc.SetBkColor(scaleBarColor(tables, bars.n - 1, bars.n));
-    return bars;
-  }
-  for (int i = 0; i < bars.n; ++i) {
+  for (int i = 0; bars.b > 0 && i < bars.n; ++i) {
     const COLORREF color = scaleBarColor(tables, i, bars.n);
     if (horizontal) {
       dc.FillSolidRect(bars.base + i * bars.b, rect.top, bars.b, rect.Height(), color);
@@ -59,6 +52,9 @@ CMEGSpctmDraw2Bkgrnd::ScaleBars CMEGSpctmDraw2Bkgrnd::drawScaleBars(CDC& dc, con
       dc.FillSolidRect(rect.left, bars.base - i * bars.b, rect.Width(), bars.b, color);
     }
   }
+  // Each fill leaves its colour as the background colour; the labels that follow are
+  // written on the legend's text background colour, as the legend selected it on entry.
+  dc.SetBkColor(m_crTextBk);
   return bars;
 }
 

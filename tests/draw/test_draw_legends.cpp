@@ -53,9 +53,9 @@ TEST(ColorScale, WindowViewStacksBarsUpFromHalfTheHeightWithRangeLabels) {
   for (int i = 0; i < 8; ++i) colors.push_back(e.d.m_pSingleColor1024[i * 128]);
   MemCanvas want(120, 120);
   expectedStack(want, colors);
-  // The fills leave the top bar's colour as the background of the opaque labels.
-  want.text(e.d, 47, 8, L"1.000", colors.back());
-  want.text(e.d, 47, 50, L"-1.000", colors.back());
+  // Opaque labels stand on the text background colour, not on the last bar's colour.
+  want.text(e.d, 47, 8, L"1.000", e.d.m_crTextBk);
+  want.text(e.d, 47, 50, L"-1.000", e.d.m_crTextBk);
   EXPECT_TRUE(sameImage(c, want));
 
   // Only the height places the stack: the same bars for a rectangle whose top is 30.
@@ -83,8 +83,8 @@ TEST(ColorScale, BarCountAndTablesFollowStepsViewModeAndDepth) {
   const COLORREF* pos = e.d.m_pPositiveColor768;
   MemCanvas want(120, 120);
   expectedStack(want, {neg[767], neg[576], neg[384], neg[192], neg[0], pos[192], pos[384], pos[576]});
-  want.text(e.d, 47, 8, L"2.000", pos[576]);
-  want.text(e.d, 47, 50, L"-2.000", pos[576]);
+  want.text(e.d, 47, 8, L"2.000", e.d.m_crTextBk);
+  want.text(e.d, 47, 50, L"-2.000", e.d.m_crTextBk);
   EXPECT_TRUE(sameImage(p, want));
 
   // Depth 768: a pair of 256-entry tables, step 256 / 4.
@@ -100,21 +100,19 @@ TEST(ColorScale, StandardVerticalLabelsMarkTheStandardRange) {
   // Polarity: n = 8, b = 6, h = 4, k = trunc(0.25·4) = 1; four labels and no zero.
   MemCanvas c(120, 120);
   ASSERT_EQ(e.d.drawSpctmColorScaleStdVtc(&c.dc, CRect(10, 0, 40, 100), 0, 0, 8), 1);
-  const COLORREF top = e.d.m_pPositiveColor768[576];
-  EXPECT_TRUE(textAt(e.d, c, 47, 8, L"1.000", top));
-  EXPECT_TRUE(textAt(e.d, c, 47, 20, L"0.250", top));   // 50 − (k + h)·6
-  EXPECT_TRUE(textAt(e.d, c, 47, 32, L"-0.250", top));  // 50 + (k − h)·6
-  EXPECT_TRUE(textAt(e.d, c, 47, 50, L"-1.000", top));
+  EXPECT_TRUE(textAt(e.d, c, 47, 8, L"1.000", e.d.m_crTextBk));
+  EXPECT_TRUE(textAt(e.d, c, 47, 20, L"0.250", e.d.m_crTextBk));   // 50 − (k + h)·6
+  EXPECT_TRUE(textAt(e.d, c, 47, 32, L"-0.250", e.d.m_crTextBk));  // 50 + (k − h)·6
+  EXPECT_TRUE(textAt(e.d, c, 47, 50, L"-1.000", e.d.m_crTextBk));
   EXPECT_EQ(pixeltest::countInside(c.surface(), CRect(41, 62, 120, 120), kWhite), 79 * 58);
 
   // Single table: the minimum at its share of the stack, "0.000" one bar below the base.
   e.d.m_bPolarity = 0;
   MemCanvas s(120, 120);
   ASSERT_EQ(e.d.drawSpctmColorScaleStdVtc(&s.dc, CRect(10, 0, 40, 100), 0, 0, 8), 1);
-  const COLORREF last = e.d.m_pSingleColor1024[7 * 128];
-  EXPECT_TRUE(textAt(e.d, s, 47, 8, L"1.000", last));
-  EXPECT_TRUE(textAt(e.d, s, 47, 39, L"0.250", last));  // trunc(50 − 0.25·7·6)
-  EXPECT_TRUE(textAt(e.d, s, 47, 56, L"0.000", last));
+  EXPECT_TRUE(textAt(e.d, s, 47, 8, L"1.000", e.d.m_crTextBk));
+  EXPECT_TRUE(textAt(e.d, s, 47, 39, L"0.250", e.d.m_crTextBk));  // trunc(50 − 0.25·7·6)
+  EXPECT_TRUE(textAt(e.d, s, 47, 56, L"0.000", e.d.m_crTextBk));
 }
 
 TEST(ColorScale, StandardHorizontalBarsRunRightFromHalfTheWidthUnderTheirLabels) {
@@ -132,19 +130,19 @@ TEST(ColorScale, StandardHorizontalBarsRunRightFromHalfTheWidthUnderTheirLabels)
   for (int i = 0; i < 10; ++i) want.dc.FillSolidRect(400 + 40 * i, 280, 40, 20, colors[static_cast<size_t>(i)]);
   // Labels stand 12 pixels (their height) above the top: max, min at (h + k)·40, zero at
   // h·40, −min at (h − k)·40, −max at the base.
-  want.text(e.d, 760, 268, L"1.000", pos[612]);
-  want.text(e.d, 640, 268, L"0.250", pos[612]);
-  want.text(e.d, 600, 268, L"0.000", pos[612]);
-  want.text(e.d, 560, 268, L"-0.250", pos[612]);
-  want.text(e.d, 400, 268, L"-1.000", pos[612]);
+  want.text(e.d, 760, 268, L"1.000", e.d.m_crTextBk);
+  want.text(e.d, 640, 268, L"0.250", e.d.m_crTextBk);
+  want.text(e.d, 600, 268, L"0.000", e.d.m_crTextBk);
+  want.text(e.d, 560, 268, L"-0.250", e.d.m_crTextBk);
+  want.text(e.d, 400, 268, L"-1.000", e.d.m_crTextBk);
   EXPECT_TRUE(sameImage(c, want));
 
   e.d.m_bPolarity = 0;
   MemCanvas s(960, 320);
   ASSERT_EQ(e.d.drawSpctmColorScaleStdHrz(&s.dc, rect, 0, 0, 10), 1);
   EXPECT_EQ(s.at(799, 299), e.d.m_pSingleColor1024[9 * 102]);
-  EXPECT_TRUE(textAt(e.d, s, 490, 268, L"0.250", e.d.m_pSingleColor1024[918]));  // trunc(400 + 0.25·360)
-  EXPECT_TRUE(textAt(e.d, s, 400, 268, L"0.000", e.d.m_pSingleColor1024[918]));
+  EXPECT_TRUE(textAt(e.d, s, 490, 268, L"0.250", e.d.m_crTextBk));  // trunc(400 + 0.25·360)
+  EXPECT_TRUE(textAt(e.d, s, 400, 268, L"0.000", e.d.m_crTextBk));
 }
 
 TEST(ColorScale, NothingIsDrawnWithoutRoomOrData) {
