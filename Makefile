@@ -4,11 +4,13 @@
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_REL  ?= build-release
+BUILD_FUZZ ?= build-fuzz
+FUZZ_TIME  ?= 60
 OUT        ?= out
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps configure build test test-asan bench run clean
+.PHONY: all deps configure build test test-asan bench fuzz run clean
 
 all: build
 
@@ -37,6 +39,17 @@ bench: deps
 	cmake --build $(BUILD_REL) -j $(JOBS)
 	@set -e; for b in $(BUILD_REL)/bin/bench_*; do echo "== $$b"; "$$b"; done
 
+# libFuzzer targets, built with clang and the sanitizers; each runs FUZZ_TIME seconds on a
+# scratch copy of its checked-in corpus (new findings stay in $(BUILD_FUZZ)/corpus).
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DSPCTM_FUZZ=ON -DSPCTM_BUILD_TESTS=OFF
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_draw_settings
+	@mkdir -p $(BUILD_FUZZ)/corpus/draw_settings
+	cp -n fuzz/corpus/draw_settings/* $(BUILD_FUZZ)/corpus/draw_settings/
+	$(BUILD_FUZZ)/bin/fuzz_draw_settings -max_total_time=$(FUZZ_TIME) \
+	  -artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus/draw_settings
+
 # The demo dataset's single-channel view of the sensor nearest the gamma burst for every
 # class and kind, and one patch per MEG sensor of the Results power.
 run: build
@@ -50,4 +63,4 @@ run: build
 	  --out $(OUT)/patches-meg.png
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_REL)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_REL) $(BUILD_FUZZ)
