@@ -41,7 +41,8 @@ bench: deps
 
 # libFuzzer targets, built with clang and the sanitizers; each runs FUZZ_TIME seconds on a
 # scratch copy of its checked-in corpus (new findings stay in $(BUILD_FUZZ)/corpus).
-fuzz: deps
+fuzz:
+	@scripts/install-deps.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
 	  -DSPCTM_FUZZ=ON -DSPCTM_BUILD_TESTS=OFF
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_draw_settings

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Debian packages the build needs and installs the missing ones.
-# Idempotent: when everything is present it only checks. Installs with apt-get as root,
+# Idempotent: when everything is present it only checks. `install-deps.sh fuzz` also
+# checks the compiler of the fuzz targets (`make fuzz`); the other targets never need it. Installs with apt-get as root,
 # otherwise through sudo; when neither is possible it prints the exact command and fails.
 set -euo pipefail
 
@@ -19,6 +20,12 @@ packages=(
   libgmock-dev       # mocks in unit tests
   libbenchmark-dev   # benchmarks
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(
+    clang              # libFuzzer targets (make fuzz)
+    libclang-rt-14-dev # libFuzzer and the sanitizer runtimes of clang 14
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
