@@ -5,8 +5,7 @@
 
 CSpctmTrialqv* CMEGSpctmDraw3Prcs::spctmTrial4Grid(int nClass, std::int64_t& T, std::int64_t& F) {
   T = F = 0;
-  if (!updateMEGData()) return nullptr;
-  CSpctmTrialqv* pSpctm = m_pTrial->getSpctmTrial(false, nClass);
+  CSpctmTrialqv* pSpctm = refreshSpctmTrial(nClass);
   if (!pSpctm) return nullptr;
   T = pSpctm->getTrialSpctmTimePt();
   F = pSpctm->getTrialSpctmFreqPt();
