@@ -40,7 +40,8 @@ bench: deps
 	@set -e; for b in $(BUILD_REL)/bin/bench_*; do echo "== $$b"; "$$b"; done
 
 # libFuzzer targets, built with clang and the sanitizers; each runs FUZZ_TIME seconds on a
-# scratch copy of its checked-in corpus (new findings stay in $(BUILD_FUZZ)/corpus).
+# scratch copy of its checked-in corpus (new findings stay in $(BUILD_FUZZ)/corpus). An
+# input running over 20 seconds counts as a finding, like a crash.
 fuzz:
 	@scripts/install-deps.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
@@ -48,7 +49,7 @@ fuzz:
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_draw_settings
 	@mkdir -p $(BUILD_FUZZ)/corpus/draw_settings
 	cp -n fuzz/corpus/draw_settings/* $(BUILD_FUZZ)/corpus/draw_settings/
-	$(BUILD_FUZZ)/bin/fuzz_draw_settings -max_total_time=$(FUZZ_TIME) \
+	$(BUILD_FUZZ)/bin/fuzz_draw_settings -max_total_time=$(FUZZ_TIME) -timeout=20 \
 	  -artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus/draw_settings
 
 # The demo dataset's single-channel view of the sensor nearest the gamma burst for every

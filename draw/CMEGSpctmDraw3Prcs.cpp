@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "draw/DrawNumbers.h"
+
+using spctmdraw::bounded;
+
 CSpctmTrialqv* CMEGSpctmDraw3Prcs::spctmTrial4Grid(int nClass, std::int64_t& T, std::int64_t& F) {
   T = F = 0;
   CSpctmTrialqv* pSpctm = refreshSpctmTrial(nClass);
@@ -17,15 +21,17 @@ int CMEGSpctmDraw3Prcs::animateSpctm(std::int64_t nTimeStep, std::int64_t nFreqS
   CSpctmTrialqv* pSpctm = spctmTrial4Grid(nClass, T, F);
   if (!pSpctm || nTimeStep < 1 || nFreqStep < 1) return 0;
 
-  const std::int64_t spanT = m_nWinTimeEnd - m_nWinTimeBegin;
-  const std::int64_t spanF = m_nWinFreqEnd - m_nWinFreqBegin;
+  // Window points from a settings record may lie anywhere; bounded, every sum below stays
+  // in range, and nothing changes for points within ±2^60.
+  const std::int64_t spanT = bounded(m_nWinTimeEnd) - bounded(m_nWinTimeBegin);
+  const std::int64_t spanF = bounded(m_nWinFreqEnd) - bounded(m_nWinFreqBegin);
 
   // The window runs along time; at the end of the time axis it starts again at time 0 one
   // frequency step higher, and at the top of the frequency axis again at frequency 0.
-  m_nWinTimeBegin += nTimeStep;
+  m_nWinTimeBegin = bounded(m_nWinTimeBegin) + bounded(nTimeStep);
   if (m_nWinTimeBegin >= T) {
     m_nWinTimeBegin = 0;
-    m_nWinFreqBegin += nFreqStep;
+    m_nWinFreqBegin = bounded(m_nWinFreqBegin) + bounded(nFreqStep);
     if (m_nWinFreqBegin >= F) m_nWinFreqBegin = 0;
   }
   // Same number of points as before, shortened where the grid ends.
@@ -43,8 +49,8 @@ int CMEGSpctmDraw3Prcs::mouseMoveSpctm(int nTimeDelta, int nFreqDelta, int nClas
   std::int64_t T = 0, F = 0;
   CSpctmTrialqv* pSpctm = spctmTrial4Grid(nClass, T, F);
   if (!pSpctm || (nTimeDelta == 0 && nFreqDelta == 0)) return 0;
-  m_nWinTimeBegin = std::clamp<std::int64_t>(m_nWinTimeBegin + nTimeDelta, 0, T - 1);
-  m_nWinFreqBegin = std::clamp<std::int64_t>(m_nWinFreqBegin + nFreqDelta, 0, F - 1);
+  m_nWinTimeBegin = std::clamp<std::int64_t>(bounded(m_nWinTimeBegin) + nTimeDelta, 0, T - 1);
+  m_nWinFreqBegin = std::clamp<std::int64_t>(bounded(m_nWinFreqBegin) + nFreqDelta, 0, F - 1);
   return 1;
 }
 

@@ -28,6 +28,22 @@ CRect CMEGSpctmDraw7MColumns::columnPlotRect(int c, const CRect& rect) const {
   return CRect(toInt(left), rect.top, toInt(left + m_nColumnWidth), rect.bottom);
 }
 
+int CMEGSpctmDraw7MColumns::drawnColumns(const CRect& rect) const {
+  return static_cast<int>(std::clamp<std::int64_t>(m_nColumns, 0, std::int64_t{rect.Width()} + 1));
+}
+
+int CMEGSpctmDraw7MColumns::columnAt(std::int64_t x, std::int64_t left) const {
+  const std::int64_t pitch = columnPlotLeft(1, left) - columnPlotLeft(0, left);
+  for (int c = 0; c < m_nColumns; ++c) {
+    const std::int64_t a = columnPlotLeft(c, left);
+    if (a < x && x < a + m_nColumnWidth) return c;
+    // Later columns lie further right (pitch > 0), further left (pitch < 0) or in the
+    // same place (pitch 0): once past x in their direction, none can hold it.
+    if (pitch > 0 ? a >= x : (pitch < 0 ? a + m_nColumnWidth <= x : true)) return -1;
+  }
+  return -1;
+}
+
 std::int64_t CMEGSpctmDraw7MColumns::ColumnWalk::rowTop() const {
   return deviceLength(m_d.m_nColumnTopMargin) + m_row * m_d.m_nRowHeight;
 }
@@ -86,22 +102,32 @@ int CMEGSpctmDraw7MColumns::_drawColumnChannelName(CDC* pDC, CRect rect, int /*n
 
 int CMEGSpctmDraw7MColumns::_drawTimeDmnScaleBar(CDC* pDC, CRect rect, int /*nSpctmClass*/, int /*nDataKind*/) {
   if (!pDC || !updateMEGData() || !m_bShowTimeGrid) return 0;
-  // A step below 1 would never reach the right edge. A step past the right edge draws the
-  // first line only, so cutting it to the width changes nothing and keeps x in range.
+  // A step below 1 would never reach the right edge.
   if (m_nTimeGridStep < 1) return 0;
-  const std::int64_t step = std::min<std::int64_t>(m_nTimeGridStep, std::int64_t{rect.Width()} + 1);
+  // Line i stands at x = left + i·step. The counter k of the description runs 0, step,
+  // 2·step, … over the minor lines; the first line that finds k ≥ the major interval is
+  // solid and restarts it. So, with m = ⌈major / step⌉ minor lines before each solid one
+  // (0 when the interval is not above 0), line i is solid when i ≥ m and i − m is a
+  // multiple of m + 1. Counting lines this way lets the walk skip those outside the
+  // device's clip box: a layout from a settings record may hand in a column billions of
+  // pixels wide. A step beyond 2^33 leaves one line in any range of device coordinates,
+  // so cutting it there keeps the products in range and changes nothing.
+  const std::int64_t step = std::min<std::int64_t>(m_nTimeGridStep, std::int64_t{1} << 33);
+  const std::int64_t major = m_nTimeGridMajor;
+  const std::int64_t minorRun = major > 0 ? major / step + (major % step != 0 ? 1 : 0) : 0;
+  CRect clip;
+  pDC->GetClipBox(&clip);
+  const std::int64_t left = rect.left;
+  const std::int64_t right = std::min(rect.right, clip.right);
+  const std::int64_t first = clip.left > left ? (std::int64_t{clip.left} - left + step - 1) / step : 0;
+
   CPen* oldPen = pDC->SelectObject(&m_penScale);
-  std::int64_t k = 0;
-  for (std::int64_t x = rect.left; x < rect.right; x += step) {
-    if (k < m_nTimeGridMajor) {
-      pDC->SelectObject(&m_penGridMinor);
-      k += step;
-    } else {
-      pDC->SelectObject(&m_penGridMajor);
-      k = 0;
-    }
-    pDC->MoveTo(static_cast<int>(x), rect.top);
-    pDC->LineTo(static_cast<int>(x), rect.bottom);
+  for (std::int64_t i = first; left + i * step < right; ++i) {
+    const bool solid = i >= minorRun && (i - minorRun) % (minorRun + 1) == 0;
+    pDC->SelectObject(solid ? &m_penGridMajor : &m_penGridMinor);
+    const int x = static_cast<int>(left + i * step);
+    pDC->MoveTo(x, rect.top);
+    pDC->LineTo(x, rect.bottom);
   }
   pDC->SelectObject(oldPen);
   return 1;

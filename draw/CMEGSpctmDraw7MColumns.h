@@ -69,6 +69,14 @@ class CMEGSpctmDraw7MColumns : public CMEGSpctmDraw6OneChnl01Std {
   std::int64_t columnPlotLeft(std::int64_t c, std::int64_t left) const;
   // Column c's plot: from x_c, m_nColumnWidth wide, over the rectangle's height.
   CRect columnPlotRect(int c, const CRect& rect) const;
+  // How many columns a drawing of the whole view walks: m_nColumns, at most the
+  // rectangle's width + 1. A layout computed for the view has a pitch of at least one
+  // pixel per column, so no further column could start inside it; only a settings record
+  // gives larger counts, which would otherwise walk billions of invisible columns.
+  int drawnColumns(const CRect& rect) const;
+  // The first column whose plot holds x strictly between its left and right edge, or −1.
+  // Stops as soon as no later column can hold x (columns move by a constant pitch).
+  int columnAt(std::int64_t x, std::int64_t left) const;
 
   // Walks the rows of the layout for a rectangle with left `left`: the position of the
   // current row's block and name, then on to the next row (and column).

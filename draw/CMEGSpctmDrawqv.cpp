@@ -29,9 +29,10 @@ int CMEGSpctmDrawqv::showSpctmMC(CDC* pDC, CRect rect, int nSpctmClass, int nDat
   rect.left = 0;
   _drawColumnChannelBaseLine(pDC, rect, nSpctmClass, nDataKind);
   _drawColumnChannelName(pDC, rect, nSpctmClass, nDataKind);
-  for (int c = 0; c < m_nColumns; ++c) _drawTimeDmnScaleBar(pDC, columnPlotRect(c, rect), nSpctmClass, nDataKind);
+  const int columns = drawnColumns(rect);
+  for (int c = 0; c < columns; ++c) _drawTimeDmnScaleBar(pDC, columnPlotRect(c, rect), nSpctmClass, nDataKind);
   drawColumnSpctmB(pDC, rect, nSpctmClass, nDataKind);
-  for (int c = 0; c < m_nColumns; ++c) drawSpctmSelectLine(pDC, columnPlotRect(c, rect), nSpctmClass, nDataKind);
+  for (int c = 0; c < columns; ++c) drawSpctmSelectLine(pDC, columnPlotRect(c, rect), nSpctmClass, nDataKind);
   return 1;
 }
 
@@ -70,13 +71,7 @@ int CMEGSpctmDrawqv::getChnl_TimeFreqPts4MouseInMC(CDC* /*pDC*/, CPoint point, C
   const std::int64_t w = spctmdraw::toInt(m_nColumnNameWidth);
   const std::int64_t h = m_nRowHeight;
 
-  // The column whose plot holds x, edges excluded.
-  int column = -1;
-  for (int c = 0; c < m_nColumns && column < 0; ++c) {
-    const std::int64_t a = columnPlotLeft(c, rect.left);
-    if (a < x && x < a + m_nColumnWidth) column = c;
-  }
-
+  const int column = columnAt(x, rect.left);
   ColumnWalk walk(*this, rect.left);
   if (column >= 0) {
     timePt = (x - columnPlotLeft(column, rect.left)) + spctmdraw::bounded(m_nWinTimeBegin);

@@ -1,7 +1,8 @@
 // One input of the settings-loader fuzz target, shared with the unit test that replays the
-// checked-in corpus: the bytes are loaded as a draw-settings record into a fresh engine
-// and the outcome is checked against what the record format promises. Only the archive's
-// end-of-file exception is expected; any other exception passes out to the caller.
+// checked-in corpus: the bytes are loaded as a draw-settings record into a fresh engine,
+// the outcome is checked against what the record format promises, and the engine then
+// draws, hit-tests and steps with whatever it loaded. Only the archive's end-of-file
+// exception is expected; any other exception passes out to the caller.
 #pragma once
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "draw/CMEGSpctmDrawqv.h"
+#include "host/data/DatasetBuilder.h"
 
 namespace fuzzinput {
 
@@ -28,6 +30,42 @@ inline std::vector<BYTE> storeSettings(CMEGSpctmDrawqv& d) {
     d.serializeqv(ar);
   }
   return file.data();
+}
+
+// Every operation of the engine that reads the settings, on a small dataset (three
+// channels of 8 × 6, one hidden) and a small surface: loaded values are taken as they are,
+// so none of them may make a drawing, hit test or view step crash or overflow.
+inline void useSettings(CMEGSpctmDrawqv& d) {
+  const auto ds = megdata::DatasetBuilder()
+                      .meg(L"A", 0, 0).meg(L"B", 1, 0).hidden().meg(L"C", 2, 0)
+                      .grid(8, 6).waves(80, [](std::int64_t c, std::int64_t s) { return double(c + s % 7) - 3.0; })
+                      .spectra(0, [](std::int64_t c, std::int64_t t, std::int64_t f, int k) {
+                        return double((c + t * 3 - f * 2 + k) % 9) - 4.0;
+                      })
+                      .build();
+  PixelSurface surface(64, 48);
+  CDC dc(surface, CPoint(), surface.bounds());
+  const CRect rect(0, 0, 64, 48);
+  d.setDrawMEGData(ds.get());
+  CSpctmChnlqv* chnl = d.m_pTrial->getChannel(0)->getSpctmChnl(false, 0);
+  for (int kind = 0; kind < 3; kind += 2) {
+    d.showSpctmOne(&dc, rect, 0, kind);
+    d.drawOneWaveColumn(&dc, rect, 0, kind);
+    d.drawOneSpctmMeasures(&dc, rect, 0, kind);
+    d.showSpctmColorScale(&dc, rect, 0, kind, 20);
+    d.showSpctmMC(&dc, rect, 0, kind);
+    d.showSpctmContourMap(&dc, 2, 40, 30, 10, chnl, 0, kind);
+    d.autoFitStdViewRng4CrntShowPro(0, 40, 60, 0, chnl, 0, kind);
+  }
+  std::int64_t a = 0, b = 0;
+  d.getChnl_TimeFreqPts4MouseInMC(&dc, CPoint(45, 30), rect, a, b, 0, 2);
+  d.getChnl_TimeFreqPts4MouseInMC(&dc, CPoint(3, 30), rect, a, b, 0, 2);
+  d.getSampleID4MouseSpctmX(&dc, CPoint(30, 20), rect, a, b, 0, 2);
+  d.getSpctmOneSelect4MousePt(CPoint(30, 20), a, b, 0, 2);
+  d.animateSpctm(3, 2, 0, 1);
+  d.mouseMoveSpctm(-2, 1, 0);
+  d.addDrawBeginSampleIDXSpctm(5, 0, 2);
+  d.showSpctmMC(&dc, rect, 0, 2);
 }
 
 // Promises: a refused signature changes nothing and shows one message; another version
@@ -59,6 +97,7 @@ inline SettingsLoad loadDrawSettings(const std::uint8_t* data, size_t size) {
   }
 
   const std::vector<BYTE> stored = storeSettings(d);
+  useSettings(d);
   const bool bodyRead = out.result == 1 && out.consumed >= kBodySize + 4 && boxes == 0;
   if (!bodyRead) {
     out.consistent = stored == freshRecord && (!script || boxes == 1);

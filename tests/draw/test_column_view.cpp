@@ -3,6 +3,7 @@
 // and the colour tables are tagged, so every pixel tells which bin landed there.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -203,6 +204,20 @@ TEST(ColumnTimeGrid, MinorLinesDottedAndEveryMajorIntervalSolid) {
   for (int x : {0, 7, 21, 28, 42, 49}) EXPECT_EQ(d.at(x, 4), kWhite) << x;  // dotted: row 4 is a gap
   for (int x : {0, 7, 21, 28, 42, 49}) EXPECT_EQ(d.at(x, 0), minor) << x;
   EXPECT_EQ(d.at(56, 0), kWhite);
+}
+
+TEST(ColumnTimeGrid, ColumnsReachingFarOutsideTheDeviceKeepTheirPattern) {
+  // A column from x = −1000 to the largest coordinate (only a settings record gives such
+  // a layout): the lines inside the surface are those of the whole column, line i being
+  // solid when i = 5, 11, 17 … (x = −900, −780, … 60, 180).
+  Columns e(named(1, 4, 4));
+  e.d.m_bShowTimeGrid = true;
+  MemoryCanvas c(300, 40);
+  ASSERT_EQ(e.d._drawTimeDmnScaleBar(&c.dc, CRect(-1000, 0, INT_MAX, 40), 0, 0), 1);
+  for (int x = 0; x < 300; ++x) {
+    const COLORREF want = x % 20 ? kWhite : (x == 60 || x == 180 ? e.d.m_penGridMajor.color() : e.d.m_penGridMinor.color());
+    EXPECT_EQ(c.at(x, 1), want) << x;
+  }
 }
 
 TEST(ColumnTimeGrid, SwitchAndImpossibleStepsDrawNothing) {
