@@ -33,15 +33,24 @@ int CMEGSpctmDraw7MColumns::drawnColumns(const CRect& rect) const {
 }
 
 int CMEGSpctmDraw7MColumns::columnAt(std::int64_t x, std::int64_t left) const {
-  const std::int64_t pitch = columnPlotLeft(1, left) - columnPlotLeft(0, left);
-  for (int c = 0; c < m_nColumns; ++c) {
-    const std::int64_t a = columnPlotLeft(c, left);
-    if (a < x && x < a + m_nColumnWidth) return c;
-    // Later columns lie further right (pitch > 0), further left (pitch < 0) or in the
-    // same place (pitch 0): once past x in their direction, none can hold it.
-    if (pitch > 0 ? a >= x : (pitch < 0 ? a + m_nColumnWidth <= x : true)) return -1;
+  if (m_nColumns < 1) return -1;
+  const std::int64_t w = m_nColumnWidth;
+  std::int64_t a0 = columnPlotLeft(0, left);
+  std::int64_t pitch = columnPlotLeft(1, left) - a0;
+  if (pitch == 0) return a0 < x && x < a0 + w ? 0 : -1;
+  // Found by arithmetic rather than by walking the columns, as a settings record may ask
+  // for billions of them. Mirrored, plots moving left become plots moving right, each
+  // keeping its open interval and its number.
+  if (pitch < 0) {
+    a0 = -(a0 + w);
+    x = -x;
+    pitch = -pitch;
   }
-  return -1;
+  // The first plot whose right edge lies past x holds x when its left edge lies before x;
+  // no other can, the plots moving right.
+  const std::int64_t n = x - w - a0;
+  const std::int64_t c = std::max<std::int64_t>(n / pitch - (n % pitch < 0 ? 1 : 0) + 1, 0);
+  return c < m_nColumns && a0 + c * pitch < x ? static_cast<int>(c) : -1;
 }
 
 std::int64_t CMEGSpctmDraw7MColumns::ColumnWalk::rowTop() const {

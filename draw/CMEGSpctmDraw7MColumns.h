@@ -75,7 +75,6 @@ class CMEGSpctmDraw7MColumns : public CMEGSpctmDraw6OneChnl01Std {
   // gives larger counts, which would otherwise walk billions of invisible columns.
   int drawnColumns(const CRect& rect) const;
   // The first column whose plot holds x strictly between its left and right edge, or −1.
-  // Stops as soon as no later column can hold x (columns move by a constant pitch).
   int columnAt(std::int64_t x, std::int64_t left) const;
 
   // Walks the rows of the layout for a rectangle with left `left`: the position of the

@@ -2,6 +2,7 @@
 // two hit tests (column view and centred single-channel picture).
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "draw/CMEGSpctmDrawqv.h"
@@ -278,6 +279,33 @@ TEST(ColumnHitTest, PlotsRowsAndNameAreas) {
 
   CMEGSpctmDrawqv unbound;
   EXPECT_EQ(unbound.getChnl_TimeFreqPts4MouseInMC(nullptr, CPoint(90, 100), rect, t, v, 0, 0), -1);
+}
+
+TEST(ColumnHitTest, LayoutsOnlyASettingsRecordGives) {
+  auto ds = DatasetBuilder().meg(L"A", 0, 0).meg(L"B", 1, 0).grid(10, 10).build();
+  CMEGSpctmDrawqv d;
+  d.setDrawMEGData(ds.get());
+  int64_t t = -1, v = -1;
+  // Plots moving left: name width −150, gap 0, plots of 100 give a pitch of −50, so
+  // with the rectangle at 1000 plot c spans 850 − 50·c … 950 − 50·c; x = 820 lies first
+  // in plot 1 (800 … 900).
+  d.m_nColumnNameWidth = -150;
+  d.m_nColumnGap = 0;
+  d.m_nColumnWidth = 100;
+  EXPECT_EQ(d.getChnl_TimeFreqPts4MouseInMC(nullptr, CPoint(820, 5000), CRect(1000, 0, 2000, 300), t, v, 0, 0), 1);
+  EXPECT_EQ(t, 20);
+  // Two billion columns of one pixel pitch and empty plots: no plot holds any point.
+  d.m_nColumns = INT_MAX;
+  d.m_nColumnNameWidth = 0;
+  d.m_nColumnWidth = 0;
+  d.m_nColumnGap = 1;
+  t = -1;
+  EXPECT_EQ(d.getChnl_TimeFreqPts4MouseInMC(nullptr, CPoint(2000000000, 5000), CRect(0, 0, 10, 10), t, v, 0, 0), 1);
+  EXPECT_EQ(t, -1);
+  // Plots of 5 at that count: x = 1 000 000 003 lies in plot 166 666 667 (pitch 6).
+  d.m_nColumnWidth = 5;
+  EXPECT_EQ(d.getChnl_TimeFreqPts4MouseInMC(nullptr, CPoint(1000000003, 5000), CRect(0, 0, 10, 10), t, v, 0, 0), 1);
+  EXPECT_EQ(t, 1);
 }
 
 TEST(CentredHitTest, AtAndBeyondBothEnds) {
