@@ -53,7 +53,9 @@ fuzz:
 	  -artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus/draw_settings
 
 # The demo dataset's single-channel view of the sensor nearest the gamma burst for every
-# class and kind, and one patch per MEG sensor of the Results power.
+# class and kind, one patch per MEG sensor of the Results power, and every channel in
+# columns: the Results power, then again from time point 40 on with the draw settings the
+# first saved (ranges, layout, grid).
 run: build
 	@mkdir -p $(OUT)
 	$(BUILD)/bin/platform-demo $(OUT)/platform-demo.png
@@ -63,6 +65,12 @@ run: build
 	done; done
 	$(BUILD)/bin/spctm-view render --view patches --class rst --kind power --size 1600x1000 \
 	  --out $(OUT)/patches-meg.png
+	$(BUILD)/bin/spctm-view render --view columns --class rst --kind power --columns 8 --grid \
+	  --select 60,70,0,38 --size 1800x1100 --out $(OUT)/columns-all.png \
+	  --save-settings $(OUT)/columns.settings
+	$(BUILD)/bin/spctm-view render --view columns --class rst --kind power --begin 40,0 \
+	  --select 60,70,0,38 --settings $(OUT)/columns.settings --size 1800x1100 \
+	  --out $(OUT)/columns-later.png
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_REL) $(BUILD_FUZZ)

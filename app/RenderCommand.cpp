@@ -3,6 +3,7 @@
 #include <exception>
 #include <ostream>
 
+#include "app/SettingsFile.h"
 #include "app/ViewRender.h"
 #include "host/io/DemoDataset.h"
 #include "platform/PngExport.h"
@@ -65,18 +66,36 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
     err << "spctm-view render: " << e.what() << "\n";
     return 2;
   }
-  applyColouring(engine, o.colouring);
-  engine.m_dZoom = o.zoom;
+  // Saved settings first; then the options, of which only those named on the command
+  // line replace what the settings hold.
+  const bool fromSettings = !o.settingsIn.empty();
+  if (fromSettings && !loadDrawSettings(engine, o.settingsIn, err)) return 1;
+  const auto use = [&](const char* option) { return !fromSettings || o.has(option); };
+  if (use("--colour")) applyColouring(engine, o.colouring);
+  if (use("--zoom")) engine.m_dZoom = o.zoom;
   engine.m_nDataSource = o.dataSource;
-  engine.m_nWinTimeBegin = o.timeBegin;
-  engine.m_nWinFreqBegin = o.freqBegin;
+  if (use("--begin")) {
+    engine.m_nWinTimeBegin = o.timeBegin;
+    engine.m_nWinFreqBegin = o.freqBegin;
+  }
+  if (use("--columns")) engine.m_nColumns = o.columns;
+  if (o.grid) engine.m_bShowTimeGrid = true;
   if (o.selectGiven) {
     if (CSpctmTrialqv* st = engine.m_pTrial->getSpctmTrial(false, o.spctmClass)) {
       st->setTrialSpctmSelectTime(o.select[0], o.select[1]);
       st->setTrialSpctmSelectFreq(o.select[2], o.select[3]);
     }
   }
+  // The record holds the colour and outer ranges, not the standard one, which is fitted
+  // (or set) from the options in any case.
+  const double kept[] = {engine.m_dColorMin, engine.m_dColorMax, engine.m_dOuterMin, engine.m_dOuterMax};
   applyRanges(engine, o);
+  if (!use("--range")) {
+    engine.m_dColorMin = kept[0];
+    engine.m_dColorMax = kept[1];
+    engine.m_dOuterMin = kept[2];
+    engine.m_dOuterMax = kept[3];
+  }
   engine.m_bRecentreWave = 1;  // the strip's zero line in the middle, as the dialog puts it
 
   // Drawn off screen, as the canvases do, then written in one piece.
@@ -89,10 +108,18 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
   }
   dc.SelectObject(&bitmap);
   const CRect rect(0, 0, o.width, o.height);
-  const int drawn = o.view == RenderView::Single
-                        ? drawSingleView(engine, dc, rect, o.spctmClass, o.dataKind,
-                                         {!o.plain, o.wave, !o.plain, !o.plain})
-                        : drawPatchGrid(engine, dc, rect, o.modality, o.spctmClass, o.dataKind);
+  int drawn = 0;
+  switch (o.view) {
+    case RenderView::Single:
+      drawn = drawSingleView(engine, dc, rect, o.spctmClass, o.dataKind, {!o.plain, o.wave, !o.plain, !o.plain});
+      break;
+    case RenderView::Patches:
+      drawn = drawPatchGrid(engine, dc, rect, o.modality, o.spctmClass, o.dataKind);
+      break;
+    case RenderView::Columns:
+      drawn = drawColumnsView(engine, dc, rect, o.spctmClass, o.dataKind);
+      break;
+  }
   if (drawn == 0) {
     err << "spctm-view render: nothing to draw for this class, kind, source and channel\n";
     return 1;
@@ -103,6 +130,10 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
     return 1;
   }
   out << "spctm-view: wrote " << o.out << "\n";
+  if (!o.settingsOut.empty()) {
+    if (!saveDrawSettings(engine, o.settingsOut, err)) return 1;
+    out << "spctm-view: wrote " << o.settingsOut << "\n";
+  }
   return 0;
 }
 

@@ -1,6 +1,7 @@
 // `spctm-view render`: builds the demo dataset (its epoch average is the current trial),
-// binds a draw engine to it, sets the draw state from the options, draws the chosen view
-// into an off-screen bitmap and writes it as PNG. Called by main.
+// binds a draw engine to it, sets the draw state from saved settings and the options,
+// draws the chosen view into an off-screen bitmap, writes it as PNG and saves the
+// settings when asked. Called by main.
 #pragma once
 
 #include <iosfwd>
@@ -19,8 +20,8 @@ std::unique_ptr<CArrayMEDataSetqv> loadDataset(const RenderOptions& options, std
 
 // Runs the command on `dataset` (its current session and trial); reports to `out` what
 // was written and to `err` why nothing was. Returns the exit status: 0 written, 1 nothing
-// was drawn or the file could not be written, 2 an option names something the dataset
-// lacks (an unknown channel).
+// was drawn, the settings could not be read or a file could not be written, 2 an option
+// names something the dataset lacks (an unknown channel).
 int runRender(const RenderOptions& options, CArrayMEDataSetqv& dataset, std::ostream& out, std::ostream& err);
 
 }  // namespace spctmview

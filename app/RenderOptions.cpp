@@ -1,5 +1,6 @@
 #include "app/RenderOptions.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -74,6 +75,10 @@ std::wstring widen(const std::string& s) { return {s.begin(), s.end()}; }
 
 }  // namespace
 
+bool RenderOptions::has(const std::string& option) const {
+  return std::find(given.begin(), given.end(), option) != given.end();
+}
+
 RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
   RenderOptions o;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -84,17 +89,19 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
       option.resize(eq);
       hasValue = true;
     }
+    o.given.push_back(option);
     if (option == "--help" || option == "-h") { o.help = true; continue; }
     if (option == "--demo") { o.demo = true; continue; }
     if (option == "--wave") { o.wave = true; continue; }
     if (option == "--plain") { o.plain = true; continue; }
+    if (option == "--grid") { o.grid = true; continue; }
     if (!option.starts_with("--")) throw UsageError("unexpected argument '" + option + "'");
     if (!hasValue) {
       if (i + 1 >= args.size()) throw UsageError(option + " needs a value");
       value = args[++i];
     }
     if (option == "--view") {
-      o.view = oneOf(option, value, {"single", "patches"}) == 0 ? RenderView::Single : RenderView::Patches;
+      o.view = static_cast<RenderView>(oneOf(option, value, {"single", "patches", "columns"}));
     } else if (option == "--class") {
       o.spctmClass = oneOf(option, value, {"act", "ctl", "rst"});
     } else if (option == "--kind") {
@@ -122,6 +129,14 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
     } else if (option == "--select") {
       o.select = fourIn(option, value, 0, std::numeric_limits<std::int32_t>::max());
       o.selectGiven = true;
+    } else if (option == "--columns") {
+      o.columns = static_cast<int>(integerIn(option, value, 1, 64));
+    } else if (option == "--settings") {
+      if (value.empty()) throw UsageError("--settings needs a file name");
+      o.settingsIn = value;
+    } else if (option == "--save-settings") {
+      if (value.empty()) throw UsageError("--save-settings needs a file name");
+      o.settingsOut = value;
     } else if (option == "--out") {
       if (value.empty()) throw UsageError("--out needs a file name");
       o.out = value;
@@ -138,10 +153,13 @@ std::string renderHelp() {
 
 Draws a spectral view of the dataset straight into a PNG file, without windows.
 
-  --view single|patches   single: one channel's (or one group statistic's) spectrogram
+  --view single|patches|columns
+                          single: one channel's (or one group statistic's) spectrogram
                           as the single-channel window shows it; patches: one small
-                          spectrogram per sensor of a modality, in a grid with names
-                          (default single)
+                          spectrogram per sensor of a modality, in a grid with names;
+                          columns: every shown channel's spectrogram, one pixel per
+                          bin, stacked in columns with base lines and names, the
+                          current channel's name in red (default single)
   --class act|ctl|rst     spectral class: Active, Control or Results (default act)
   --kind real|imag|power  data kind: real part, imaginary part or power (default power)
   --source 0..6           single view: 0 the channel; 1 group mean, 2 minimum, 3 maximum,
@@ -174,6 +192,15 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
                           spectrogram, around a zero line in the middle of the image
   --plain                 single view: the spectrogram alone, without the selection
                           read-out, the rulers and the colour scale
+  --columns N             columns view: number of columns, 1 to 64 (default 3)
+  --grid                  columns view: vertical time grid lines in every column
+  --settings FILE         start from the draw settings saved in FILE by --save-settings:
+                          colour ranges, view mode, zoom, draw window, read-out switches,
+                          column layout, time grid, colours; options given as well
+                          replace what FILE holds, and --range auto is then only
+                          applied when given (the picture is always placed anew)
+  --save-settings FILE    after drawing, save the draw settings to FILE (a 302-byte
+                          record), so a later figure can start from them
   --out FILE.png          the image to write (required)
   --demo                  draw the demo dataset: a generated MEG and EEG recording with
                           an alpha decrease, a beta rebound and a gamma burst, its epoch

@@ -1,6 +1,6 @@
-// Options of `spctm-view render`: what to draw (the single-channel view or one patch per
-// sensor), from which class, kind, data source and channel, how large, and where to write
-// the PNG. The parser checks every value and reports the first mistake as a UsageError
+// Options of `spctm-view render`: what to draw (the single-channel view, one patch per
+// sensor or every channel in columns), from which class, kind, data source and channel,
+// how large, with which saved draw settings, and where to write the PNG. The parser checks every value and reports the first mistake as a UsageError
 // whose text names the option and what it accepts; main turns that into exit code 2.
 #pragma once
 
@@ -17,7 +17,7 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-enum class RenderView { Single, Patches };
+enum class RenderView { Single, Patches, Columns };
 enum class Modality { Meg, Eeg };
 // The four colourings of the draw engine: the standard pair (polarity, absolute) and the
 // window and peak views.
@@ -46,6 +46,15 @@ struct RenderOptions {
   bool plain = false;        // single view: the spectrogram alone, without read-outs, rulers and scale
   std::string out;
   bool demo = false;         // the demo dataset, drawn in any case until recordings can be read
+  int columns = 3;           // columns view: number of channel columns
+  bool grid = false;         // columns view: the time grid in every column
+  std::string settingsIn;    // draw settings to start from (empty: the engine's own)
+  std::string settingsOut;   // where to save the draw settings after drawing (empty: nowhere)
+  std::vector<std::string> given;  // the options named on the command line, as "--zoom"
+
+  // Whether the command line named the option; with settings loaded, only named options
+  // replace what the settings hold.
+  bool has(const std::string& option) const;
 };
 
 // The options after the word "render". Throws UsageError for an unknown option, a missing

@@ -41,27 +41,27 @@ void applyRanges(CMEGSpctmDrawqv& engine, const RenderOptions& o) {
 int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind,
                    const SingleLayers& layers) {
   // The canvas's order: the spectrogram with its background, the selection read-outs,
-  // the waveform strip, the measures and the colour scale.
-  const int drawn = engine.m_bStdRender ? engine.drawOneSpctmColumnStd(&dc, rect, spctmClass, dataKind)
-                                        : engine.drawOneSpctmColumn(&dc, rect, spctmClass, dataKind);
-  if (layers.readOuts) engine.drawOneSpctmSelectInfo(&dc, rect, spctmClass, dataKind);
+  // the waveform strip, the measures and the colour scale. The canvas's first call,
+  // showSpctmOne, draws the first two; it does not pass the renderer's result on, but the
+  // renderer clears the recentre flag exactly when it found data to place.
+  engine.m_bRecentre = true;
+  int drawn = 0;
+  if (layers.readOuts) {
+    engine.showSpctmOne(&dc, rect, spctmClass, dataKind);
+    drawn = engine.m_bRecentre ? 0 : 1;
+  } else {
+    drawn = engine.m_bStdRender ? engine.drawOneSpctmColumnStd(&dc, rect, spctmClass, dataKind)
+                                : engine.drawOneSpctmColumn(&dc, rect, spctmClass, dataKind);
+  }
   if (layers.wave) engine.drawOneWaveColumn(&dc, rect, spctmClass, dataKind);
   if (layers.measures) engine.drawOneSpctmMeasures(&dc, rect, spctmClass, dataKind);
-  if (layers.colourScale) {
-    constexpr int kSteps = 20;
-    if (engine.m_bHorzColorScale) {
-      const CRect strip(rect.left, rect.bottom - 20, rect.right, rect.bottom);
-      engine.drawSpctmColorScaleStdHrz(&dc, strip, spctmClass, dataKind, kSteps);
-    } else {
-      const CRect band(rect.right - 90, rect.top, rect.right - 60, rect.bottom);
-      if (engine.m_bStdRender) {
-        engine.drawSpctmColorScaleStdVtc(&dc, band, spctmClass, dataKind, kSteps);
-      } else {
-        engine.drawSpctmColorScalePro(&dc, band, spctmClass, dataKind, kSteps);
-      }
-    }
-  }
+  if (layers.colourScale) engine.showSpctmColorScale(&dc, rect, spctmClass, dataKind, 20);
   return drawn;
+}
+
+int drawColumnsView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind) {
+  if (!engine.showSpctmMC(&dc, rect, spctmClass, dataKind)) return 0;
+  return engine.m_pSession->getTotalChnl_Visible(true) > 0 ? 1 : 0;
 }
 
 std::vector<CRect> gridCells(int count, int width, int height) {

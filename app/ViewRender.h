@@ -1,5 +1,6 @@
 // The engine views the render command draws into a device context: the single-channel view
-// in the single-channel canvas's order, and one patch per sensor of a modality in a grid.
+// in the single-channel canvas's order, one patch per sensor of a modality in a grid, and
+// every channel in columns.
 // Both read the engine's bound dataset (current session and trial) and its draw state.
 #pragma once
 
@@ -29,11 +30,17 @@ struct SingleLayers {
 };
 
 // The single-channel view of the current channel (or the data source's group statistic)
-// in `rect`: the background and the renderer the draw state chooses, then the layers in
-// the canvas's order. Returns the renderer's result (0: nothing to draw for this class,
-// kind or source); the layers' results are not used, as in the canvas.
+// in `rect`, placed anew: the background and the renderer the draw state chooses, then
+// the layers in the canvas's order; with the read-outs through showSpctmOne, as the
+// canvas draws. Returns 1, or 0 when the renderer found nothing to draw for this class,
+// kind or source; the layers' results are not used, as in the canvas.
 int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind,
                    const SingleLayers& layers = {});
+
+// The multi-channel column view (showSpctmMC) of the class and kind in `rect`, with the
+// draw state's column count, layout switches and time grid. 1, or 0 without session,
+// trial or visible channel.
+int drawColumnsView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind);
 
 // Cells of a grid of `count` equal cells filling width × height, row by row, about as
 // many columns as the aspect ratio asks for. Empty for count < 1.

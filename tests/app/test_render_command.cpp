@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "app/RenderCommand.h"
@@ -190,4 +194,134 @@ TEST(SingleView, LayersJoinOverTheSpectrogramInTheCanvasOrder) {
   // The horizontal legend fills the bottom 20 rows from the middle.
   EXPECT_EQ(full.colorAt(199, 90), lastBar);
   EXPECT_EQ(plain.colorAt(199, 90), RGB(255, 255, 255));
+}
+
+namespace {
+
+std::string outPath(const std::string& name) { return std::string(SPCTM_TEST_OUTPUT_DIR) + "/" + name; }
+
+std::vector<unsigned char> fileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+template <class T>
+T valueAt(const std::vector<unsigned char>& bytes, std::size_t offset) {
+  T v{};
+  std::memcpy(&v, bytes.data() + offset, sizeof v);
+  return v;
+}
+
+// Four MEG channels with Active spectra, one hidden.
+std::unique_ptr<CArrayMEDataSetqv> columnsDataset() {
+  return megdata::DatasetBuilder()
+      .meg(L"MLC11", 0, 0).meg(L"MLC12", 1, 0).meg(L"MRC11", 2, 0).hidden().meg(L"MRC12", 3, 0)
+      .grid(30, 12)
+      .spectra(0, [](std::int64_t c, std::int64_t t, std::int64_t f, int) { return 0.1 * static_cast<double>(c + t - f); })
+      .build();
+}
+
+int run(const std::vector<std::string>& args, CArrayMEDataSetqv& ds, std::string* errText = nullptr) {
+  std::ostringstream out, err;
+  const int status = runRender(parse(args), ds, out, err);
+  if (errText) *errText = err.str();
+  return status;
+}
+
+}  // namespace
+
+TEST(RenderOptions, ColumnsViewAndSettingsFiles) {
+  const RenderOptions o = parse({"--view", "columns", "--columns", "8", "--grid", "--settings", "in.bin",
+                                 "--save-settings=out.bin", "--out", "x.png"});
+  EXPECT_EQ(o.view, RenderView::Columns);
+  EXPECT_EQ(o.columns, 8);
+  EXPECT_TRUE(o.grid);
+  EXPECT_EQ(o.settingsIn, "in.bin");
+  EXPECT_EQ(o.settingsOut, "out.bin");
+  EXPECT_TRUE(o.has("--columns"));
+  EXPECT_TRUE(o.has("--save-settings"));
+  EXPECT_FALSE(o.has("--zoom"));
+  EXPECT_EQ(mistake({"--columns", "0", "--out", "x"}), "--columns needs a whole number from 1 to 64, got '0'");
+  EXPECT_EQ(mistake({"--settings=", "--out", "x"}), "--settings needs a file name");
+  EXPECT_EQ(mistake({"--view", "column", "--out", "x"}), "--view needs one of single|patches|columns, got 'column'");
+}
+
+TEST(RenderCommand, ColumnsViewOfTheShownChannels) {
+  const auto ds = columnsDataset();
+  const std::string png = outPath("render-columns.png");
+  std::remove(png.c_str());
+  EXPECT_EQ(run({"--view", "columns", "--columns", "2", "--grid", "--size", "400x200", "--out", png}, *ds), 0);
+  EXPECT_GT(fileBytes(png).size(), 100u);
+
+  const auto hidden = megdata::DatasetBuilder().meg(L"A", 0, 0).hidden().grid(4, 4).build();
+  std::string why;
+  EXPECT_EQ(run({"--view", "columns", "--out", outPath("render-none.png")}, *hidden, &why), 1);
+  EXPECT_EQ(why, "spctm-view render: nothing to draw for this class, kind, source and channel\n");
+}
+
+TEST(RenderCommand, SettingsPersistBetweenFiguresUnlessAnOptionReplacesThem) {
+  const auto ds = columnsDataset();
+  const std::string a = outPath("settings-a.bin"), b = outPath("settings-b.bin"), c = outPath("settings-c.bin");
+  const std::string png = outPath("render-settings.png");
+  ASSERT_EQ(run({"--view", "columns", "--colour", "peak", "--zoom", "3", "--columns", "5", "--grid", "--range",
+                 "-2,2", "--begin", "4,1", "--out", png, "--save-settings", a},
+                *ds),
+            0);
+  const auto first = fileBytes(a);
+  ASSERT_EQ(first.size(), 302u);
+  EXPECT_EQ(valueAt<int>(first, 161), 2);         // view mode: peak
+  EXPECT_EQ(valueAt<double>(first, 218), 3.0);    // zoom
+  EXPECT_EQ(valueAt<int>(first, 274), 5);         // columns
+  EXPECT_EQ(first[64], 1);                        // time grid
+  EXPECT_EQ(valueAt<double>(first, 81), 2.0);     // colour range maximum
+  EXPECT_EQ(valueAt<std::int64_t>(first, 145), 4);  // draw window's first time point
+
+  // Started from a's settings with no option naming them: the same settings come out.
+  ASSERT_EQ(run({"--view", "columns", "--settings", a, "--save-settings", b, "--out", png}, *ds), 0);
+  EXPECT_EQ(fileBytes(b), first);
+
+  // Named options replace what the settings hold; the others stay.
+  ASSERT_EQ(run({"--view", "columns", "--settings", a, "--zoom", "2", "--colour", "window", "--save-settings", c,
+                 "--out", png},
+                *ds),
+            0);
+  const auto third = fileBytes(c);
+  EXPECT_EQ(valueAt<double>(third, 218), 2.0);
+  EXPECT_EQ(valueAt<int>(third, 161), 0);
+  EXPECT_EQ(valueAt<int>(third, 274), 5);
+  EXPECT_EQ(valueAt<double>(third, 81), 2.0);
+}
+
+TEST(RenderCommand, UnreadableSettingsStopTheFigureWithTheReason) {
+  const auto ds = columnsDataset();
+  const std::string png = outPath("render-unread.png");
+  const std::string good = outPath("settings-good.bin");
+  ASSERT_EQ(run({"--save-settings", good, "--out", png}, *ds), 0);
+  const auto record = fileBytes(good);
+  const auto writeBytes = [](const std::string& path, std::vector<unsigned char> bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    return path;
+  };
+  std::vector<unsigned char> wrongSignature = record, wrongVersion = record;
+  wrongSignature[4] = 'N';
+  wrongVersion[28] = 0;
+  const std::string sig = writeBytes(outPath("settings-sig.bin"), wrongSignature);
+  const std::string ver = writeBytes(outPath("settings-ver.bin"), wrongVersion);
+  const std::string cut = writeBytes(outPath("settings-cut.bin"), {record.begin(), record.begin() + 100});
+  const std::string missing = outPath("settings-missing.bin");
+  std::remove(missing.c_str());
+
+  CWinApp app;  // message boxes answered and recorded by the scripted face
+  std::string why;
+  EXPECT_EQ(run({"--settings", sig, "--out", png}, *ds, &why), 1);
+  EXPECT_EQ(why, "spctm-view render: settings " + sig + ": MEG spectral draw file is corrupted!\n");
+  EXPECT_EQ(run({"--settings", ver, "--out", png}, *ds, &why), 1);
+  EXPECT_EQ(why, "spctm-view render: settings " + ver + ": Wrong spectral draw  wave file format!!?\n");
+  EXPECT_EQ(run({"--settings", cut, "--out", png}, *ds, &why), 1);
+  EXPECT_EQ(why, "spctm-view render: settings " + cut + ": the file ends before the settings record does\n");
+  EXPECT_EQ(run({"--settings", missing, "--out", png}, *ds, &why), 1);
+  EXPECT_NE(why.find("spctm-view render: settings " + missing + ": "), std::string::npos);
+  EXPECT_EQ(run({"--save-settings", outPath("no-such-dir/s.bin"), "--out", png}, *ds, &why), 1);
+  EXPECT_NE(why.find("no-such-dir/s.bin"), std::string::npos);
 }
