@@ -29,7 +29,8 @@ CRect CMEGSpctmDraw7MColumns::columnPlotRect(int c, const CRect& rect) const {
 }
 
 int CMEGSpctmDraw7MColumns::drawnColumns(const CRect& rect) const {
-  return static_cast<int>(std::clamp<std::int64_t>(m_nColumns, 0, std::int64_t{rect.Width()} + 1));
+  const std::int64_t most = std::max<std::int64_t>(std::int64_t{rect.Width()} + 1, 0);
+  return static_cast<int>(std::clamp<std::int64_t>(m_nColumns, 0, most));
 }
 
 int CMEGSpctmDraw7MColumns::columnAt(std::int64_t x, std::int64_t left) const {

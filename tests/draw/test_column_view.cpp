@@ -260,30 +260,33 @@ TEST(ColumnBlocks, FirstPointsAndLimitsOfEveryBlock) {
   expectBlocks(moved, want, CRect(0, 0, 160, 40));
 }
 
-TEST(ColumnBlocks, NegativeBeginsShiftTimeButNotFrequency) {
-  Columns e(named(1, 8, 6));
-  e.smallLayout();
-  e.d.m_nWinTimeBegin = -2;
-  e.d.m_nWinFreqBegin = -1;
-  MemoryCanvas c(100, 40);
-  ASSERT_EQ(e.d.drawColumnSpctmWindView(&c.dc, CRect(0, 0, 100, 40), 0, 0), 1);
-  std::vector<std::pair<CPoint, COLORREF>> want;
-  addBlock(want, kSingle1024, 0, 42, 25, 0, 0, 3, 4);  // time point 0 two columns in
-  expectBlocks(c, want, CRect(0, 0, 100, 40));
-}
-
-TEST(ColumnBlocks, SmallSpectraAndTallRows) {
-  // A block taller than the spectrum shows all of it; a base line near the top stops at
-  // device row 0.
-  Columns e(named(1, 2, 3));
-  e.smallLayout();
-  e.d.m_nRowHeight = 30;
-  e.d.m_nColumnTopMargin = -28;  // base line at y = 2
-  MemoryCanvas c(100, 40);
-  ASSERT_EQ(e.d.drawColumnSpctmWindView(&c.dc, CRect(0, 0, 100, 40), 0, 0), 1);
-  std::vector<std::pair<CPoint, COLORREF>> want;
-  addBlock(want, kSingle1024, 0, 40, 2, 0, 0, 2, 2);
-  expectBlocks(c, want, CRect(0, 0, 100, 40));
+TEST(ColumnBlocks, UnusualBeginsAndRows) {
+  struct Case {
+    const char* what;
+    int64_t T, F, timeBegin, freqBegin;
+    int rowHeight, topMargin;
+    int x, y, cols, rows;  // the block expected: first point at (x, y), from bin (0, 0)
+  };
+  const Case cases[] = {
+      // Negative begins shift time (point 0 two columns in) but not frequency.
+      {"negative begins", 8, 6, -2, -1, 5, 20, 42, 25, 3, 4},
+      // A row taller than the spectrum shows all of it; a base line at y = 2 stops at row 0.
+      {"tall row near the top", 2, 3, 0, 0, 30, -28, 40, 2, 2, 2},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    Columns e(named(1, k.T, k.F));
+    e.smallLayout();
+    e.d.m_nWinTimeBegin = k.timeBegin;
+    e.d.m_nWinFreqBegin = k.freqBegin;
+    e.d.m_nRowHeight = k.rowHeight;
+    e.d.m_nColumnTopMargin = k.topMargin;
+    MemoryCanvas c(100, 40);
+    ASSERT_EQ(e.d.drawColumnSpctmWindView(&c.dc, CRect(0, 0, 100, 40), 0, 0), 1);
+    std::vector<std::pair<CPoint, COLORREF>> want;
+    addBlock(want, kSingle1024, 0, k.x, k.y, 0, 0, k.cols, k.rows);
+    expectBlocks(c, want, CRect(0, 0, 100, 40));
+  }
 }
 
 TEST(ColumnBlocks, WhichChannelsTakeARowInEachView) {
