@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "draw/CMEGSpctmDrawqv.h"
@@ -68,6 +69,14 @@ void expectBlocks(const MemoryCanvas& c, const std::vector<std::pair<CPoint, COL
   for (const auto& [p, colour] : expected) want.dc.SetPixel(p.x, p.y, colour);
   for (int y = area.top; y < area.bottom; ++y)
     for (int x = area.left; x < area.right; ++x) ASSERT_EQ(c.at(x, y), want.at(x, y)) << "at " << x << ", " << y;
+}
+
+template <class Pred>
+int countIf(const MemoryCanvas& c, CRect area, Pred pred) {
+  int n = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) n += pred(c.at(x, y)) ? 1 : 0;
+  return n;
 }
 
 // The block of channel c, t and f counted from (t0, f0), placed with its first point at
@@ -140,31 +149,30 @@ TEST(ColumnBaseLines, OneLinePerVisibleChannelWithTheSelectionPen) {
 }
 
 TEST(ColumnNames, ShownNamedChannelsInRowOrderWithTheCurrentOneInRed) {
-  // C0, an unnamed channel, C2 (current), a hidden one, C4: names in rows 0, 1, 2.
+  // C0, an unnamed channel, C2 (current), a hidden one, C4: names in rows 0, 1, 2, the
+  // third starting column 1 at x = 60 + 6 + 40.
   Columns e(DatasetBuilder()
                 .meg(L"C0", 0, 0).meg(L"", 1, 0).meg(L"C2", 2, 0).meg(L"C3", 3, 0).hidden().meg(L"C4", 4, 0)
                 .grid(4, 4).currentChannel(2));
   e.d.m_nRowsPerColumn = 2;
   e.d.m_nRowHeight = 30;
   e.d.m_nColumnWidth = 60;
+  e.d.m_crTextBk = RGB(230, 255, 230);
   MemoryCanvas c(300, 120);
   ASSERT_EQ(e.d._drawColumnChannelName(&c.dc, CRect(0, 0, 300, 120), 0, 0), 1);
-
-  // The expected picture: each name's top-left at (column start, base line).
-  MemoryCanvas want(300, 120);
-  CFont* old = want.dc.SelectObject(e.d.m_pFont);
-  want.dc.SetBkColor(e.d.m_crTextBk);
-  auto text = [&](int x, int y, const wchar_t* s, COLORREF colour) {
-    want.dc.SetTextColor(colour);
-    want.dc.TextOutW(x, y, s, static_cast<int>(std::wcslen(s)));
-  };
-  text(0, 50, L"C0", e.d.m_crText);
-  text(0, 80, L"C2", RGB(255, 0, 0));
-  text(106, 50, L"C4", e.d.m_crText);  // pitch 60 + 6 + 40
-  want.dc.SelectObject(old);
-  for (int y = 0; y < 120; ++y)
-    for (int x = 0; x < 300; ++x) ASSERT_EQ(c.at(x, y), want.at(x, y)) << "at " << x << ", " << y;
-  EXPECT_GT(c.inked(), 0);
+  // Each name's cell (text background colour) starts at its base line. Glyph edges are
+  // blended with the cell, so red text shows as pixels redder than the cell's green.
+  const COLORREF bk = e.d.m_crTextBk;
+  const auto reddish = [](COLORREF p) { return GetRValue(p) > GetGValue(p) + 60; };
+  const auto ink = [&](COLORREF p) { return p != bk && p != kWhite; };
+  for (const auto& [x, y, red] : {std::tuple{0, 50, false}, std::tuple{0, 80, true}, std::tuple{106, 50, false}}) {
+    const CRect cell(x, y, x + 14, y + 12);
+    EXPECT_GT(countIf(c, cell, [&](COLORREF p) { return p == bk; }), 0) << x << ", " << y;
+    EXPECT_GT(countIf(c, cell, ink), 0) << x << ", " << y;
+    EXPECT_EQ(countIf(c, cell, reddish) > 0, red) << x << ", " << y;
+    EXPECT_EQ(countIf(c, CRect(x, y - 1, x + 14, y), ink), 0) << x << ", " << y;
+  }
+  EXPECT_EQ(countIf(c, CRect(106, 80, 140, 92), ink), 0);  // no fourth name
 
   e.d.m_bShowChannelNames = 0;
   MemoryCanvas off(300, 120);

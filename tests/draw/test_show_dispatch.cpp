@@ -26,128 +26,104 @@ std::unique_ptr<CArrayMEDataSetqv> signedSpectra(int channels, int64_t T, int64_
       .build();
 }
 
-bool sameCanvas(const MemoryCanvas& a, const MemoryCanvas& b, int w, int h) {
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      if (a.at(x, y) != b.at(x, y)) return false;
-  return true;
+// The draw-state switches the show operations choose by.
+struct Switches {
+  BOOL std, polarity;
+  int viewMode;
+  BOOL horizontal = 1;
+  void apply(CMEGSpctmDrawqv& d) const {
+    d.m_bStdRender = std;
+    d.m_bPolarity = polarity;
+    d.m_nViewMode = viewMode;
+    d.m_bHorzColorScale = horizontal;
+    d.m_crBackground = RGB(200, 220, 240);
+    d.m_nWinTimeBegin = 4;
+  }
+};
+
+// Two engines bound to `ds` with the same switches: one draws through the show operation,
+// the other through what it should choose. Equal, non-blank pictures pass.
+template <class Shown, class Direct>
+::testing::AssertionResult drawsAlike(CArrayMEDataSetqv* ds, const Switches& s, Shown shown, Direct direct) {
+  CMEGSpctmDrawqv a, b;
+  MemoryCanvas ca(420, 320), cb(420, 320);
+  for (CMEGSpctmDrawqv* d : {&a, &b}) {
+    d->setDrawMEGData(ds);
+    s.apply(*d);
+  }
+  shown(a, ca.dc);
+  direct(b, cb.dc);
+  if (ca.inked() == 0) return ::testing::AssertionFailure() << "nothing drawn";
+  for (int y = 0; y < 320; ++y)
+    for (int x = 0; x < 420; ++x)
+      if (ca.at(x, y) != cb.at(x, y)) return ::testing::AssertionFailure() << "first difference at " << x << ", " << y;
+  return ::testing::AssertionSuccess();
 }
 
 }  // namespace
 
-TEST(ShowSpctmOne, PicksTheRendererOfTheSwitchesAndAddsTheReadOuts) {
+TEST(ShowOperations, PickWhatTheSwitchesSay) {
   auto ds = signedSpectra(2, 30, 12);
+  using D = CMEGSpctmDrawqv;
+  const CRect rect(5, 5, 95, 55), view(0, 0, 400, 300);
   struct Case {
-    BOOL std, polarity;
-    int viewMode;
-    int (CMEGSpctmDraw6OneChnl01Std::*renderer)(CDC*, CRect, int, int);
+    Switches s;
+    int (D::*renderer)(CDC*, CRect, int, int);
+    int (D::*patch)(CDC*, int, int, int, int, CSpctmChnlqv*, int, int);
+    int (D::*legend)(CDC*, CRect, int, int, int);
+    CRect strip;
   };
   const Case cases[] = {
-      {1, 1, 0, &CMEGSpctmDraw6OneChnl01Std::drawOneSpctmColumn2PolarityValue},
-      {1, 0, 0, &CMEGSpctmDraw6OneChnl01Std::drawOneSpctmColumn01AbsoluteValue},
-      {0, 1, 1, &CMEGSpctmDraw6OneChnl01Std::drawOneSpctmColumnWindView},
-      {0, 1, 3, &CMEGSpctmDraw6OneChnl01Std::drawOneSpctmColumnPeakView},
+      {{1, 1, 0}, &D::drawOneSpctmColumn2PolarityValue, &D::drawSpctmContourmap02PolarityValue,
+       &D::drawSpctmColorScaleStdHrz, CRect(0, 280, 400, 300)},
+      {{1, 0, 0, 0}, &D::drawOneSpctmColumn01AbsoluteValue, &D::drawSpctmContourmap01AbsoluteValue,
+       &D::drawSpctmColorScaleStdVtc, CRect(310, 0, 340, 300)},
+      {{0, 1, 1, 0}, &D::drawOneSpctmColumnWindView, &D::drawSpctmContourmapWinView, &D::drawSpctmColorScalePro,
+       CRect(310, 0, 340, 300)},
+      {{0, 1, 3, 0}, &D::drawOneSpctmColumnPeakView, &D::drawSpctmContourmapPeakView, &D::drawSpctmColorScalePro,
+       CRect(310, 0, 340, 300)},
   };
-  const CRect rect(5, 5, 95, 55);
+  CSpctmChnlqv* chnl = ds->getSessionData(-1)->getTrialqv(-1)->getChannel(0)->getSpctmChnl(false, 0);
   for (const Case& c : cases) {
-    CMEGSpctmDrawqv shown, direct;
-    for (CMEGSpctmDrawqv* d : {&shown, &direct}) {
-      d->setDrawMEGData(ds.get());
-      d->m_bStdRender = c.std;
-      d->m_bPolarity = c.polarity;
-      d->m_nViewMode = c.viewMode;
-      d->m_crBackground = RGB(200, 220, 240);
-    }
-    MemoryCanvas a(100, 60), b(100, 60);
-    EXPECT_EQ(shown.showSpctmOne(&a.dc, rect, 0, 2), 1);
-    b.dc.FillSolidRect(rect, direct.m_crBackground);
-    (direct.*c.renderer)(&b.dc, rect, 0, 2);
-    direct.drawOneSpctmSelectInfo(&b.dc, rect, 0, 2);
-    EXPECT_TRUE(sameCanvas(a, b, 100, 60)) << "std " << c.std << " polarity " << c.polarity << " mode " << c.viewMode;
-    EXPECT_EQ(a.at(4, 4), kWhite);  // outside the rectangle
+    SCOPED_TRACE(::testing::Message() << "std " << c.s.std << " polarity " << c.s.polarity << " mode " << c.s.viewMode);
+    // The single-channel view: background, renderer, read-outs, within the rectangle.
+    EXPECT_TRUE(drawsAlike(
+        ds.get(), c.s, [&](D& d, CDC& dc) { EXPECT_EQ(d.showSpctmOne(&dc, rect, 0, 2), 1); },
+        [&](D& d, CDC& dc) {
+          dc.FillSolidRect(rect, d.m_crBackground);
+          (d.*c.renderer)(&dc, rect, 0, 2);
+          d.drawOneSpctmSelectInfo(&dc, rect, 0, 2);
+        }));
+    // A patch, after the window end is set from its width.
+    EXPECT_TRUE(drawsAlike(
+        ds.get(), c.s,
+        [&](D& d, CDC& dc) {
+          EXPECT_EQ(d.showSpctmContourMap(&dc, 5, 30, 25, 10, chnl, 0, 2), 1);
+          EXPECT_EQ(d.m_nWinTimeEnd, 24);
+        },
+        [&](D& d, CDC& dc) { (d.*c.patch)(&dc, 5, 30, 25, 10, chnl, 0, 2); }));
+    // The colour scale under the view (horizontal) or in a band 60 pixels from its right.
+    EXPECT_TRUE(drawsAlike(
+        ds.get(), c.s, [&](D& d, CDC& dc) { EXPECT_EQ(d.showSpctmColorScale(&dc, view, 0, 2, 7), 1); },
+        [&](D& d, CDC& dc) { (d.*c.legend)(&dc, c.strip, 0, 2, 7); }));
   }
 }
 
-TEST(ShowSpctmOne, RecordsClassAndKindEvenWithoutDeviceContextOrData) {
+TEST(ShowOperations, WithoutDeviceContextOrData) {
   CMEGSpctmDrawqv d;
-  EXPECT_EQ(d.showSpctmOne(nullptr, CRect(0, 0, 50, 50), 2, 1), 1);
+  EXPECT_EQ(d.showSpctmOne(nullptr, CRect(0, 0, 50, 50), 2, 1), 1);  // class and kind recorded still
   EXPECT_EQ(d.m_nLastSpctmClass, 2);
   EXPECT_EQ(d.m_nLastDataKind, 1);
+  EXPECT_EQ(d.showSpctmColorScale(nullptr, CRect(0, 0, 50, 50), 0, 2, 7), 1);
+  EXPECT_EQ(d.showSpctmContourMap(nullptr, 0, 10, 10, 0, nullptr, 0, 2), 0);
   // No trial: only the background.
   auto noTrial = DatasetBuilder().meg(L"A", 0, 0).grid(4, 4).currentTrial(-1).build();
   d.setDrawMEGData(noTrial.get());
   d.m_crBackground = RGB(1, 2, 3);
   MemoryCanvas c(60, 60);
   EXPECT_EQ(d.showSpctmOne(&c.dc, CRect(0, 0, 50, 50), 0, 2), 1);
-  EXPECT_EQ(c.inked(CRect(0, 0, 50, 50)), 2500);
   EXPECT_EQ(c.inked(), 2500);
   EXPECT_EQ(c.at(25, 25), RGB(1, 2, 3));
-  EXPECT_EQ(d.m_nLastSpctmClass, 0);
-}
-
-TEST(ShowSpctmColorScale, StripsBesideOrUnderTheView) {
-  auto ds = signedSpectra(1, 10, 10);
-  const CRect view(0, 0, 400, 300);
-  struct Case {
-    BOOL horizontal, std;
-    CRect strip;
-    int (CMEGSpctmDraw2Bkgrnd::*legend)(CDC*, CRect, int, int, int);
-  };
-  const Case cases[] = {
-      {1, 1, CRect(0, 280, 400, 300), &CMEGSpctmDraw2Bkgrnd::drawSpctmColorScaleStdHrz},
-      {1, 0, CRect(0, 280, 400, 300), &CMEGSpctmDraw2Bkgrnd::drawSpctmColorScaleStdHrz},
-      {0, 1, CRect(310, 0, 340, 300), &CMEGSpctmDraw2Bkgrnd::drawSpctmColorScaleStdVtc},
-      {0, 0, CRect(310, 0, 340, 300), &CMEGSpctmDraw2Bkgrnd::drawSpctmColorScalePro},
-  };
-  for (const Case& c : cases) {
-    CMEGSpctmDrawqv shown, direct;
-    for (CMEGSpctmDrawqv* d : {&shown, &direct}) {
-      d->setDrawMEGData(ds.get());
-      d->m_bHorzColorScale = c.horizontal;
-      d->m_bStdRender = c.std;
-    }
-    MemoryCanvas a(500, 320), b(500, 320);
-    EXPECT_EQ(shown.showSpctmColorScale(&a.dc, view, 0, 2, 7), 1);
-    ASSERT_EQ((direct.*c.legend)(&b.dc, c.strip, 0, 2, 7), 1);
-    EXPECT_TRUE(sameCanvas(a, b, 500, 320)) << "horizontal " << c.horizontal << " std " << c.std;
-    EXPECT_GT(a.inked(), 0);
-  }
-  CMEGSpctmDrawqv unbound;
-  EXPECT_EQ(unbound.showSpctmColorScale(nullptr, view, 0, 2, 7), 1);
-}
-
-TEST(ShowSpctmContourMap, SetsTheWindowEndAndPicksThePatchRenderer) {
-  auto ds = signedSpectra(1, 30, 12);
-  CSpctmChnlqv* chnl = ds->getSessionData(-1)->getTrialqv(-1)->getChannel(0)->getSpctmChnl(false, 0);
-  struct Case {
-    BOOL std, polarity;
-    int viewMode;
-    int (CMEGSpctmDraw8ContourMap01Std::*renderer)(CDC*, int, int, int, int, CSpctmChnlqv*, int, int);
-  };
-  const Case cases[] = {
-      {1, 1, 0, &CMEGSpctmDraw8ContourMap01Std::drawSpctmContourmap02PolarityValue},
-      {1, 0, 0, &CMEGSpctmDraw8ContourMap01Std::drawSpctmContourmap01AbsoluteValue},
-      {0, 0, 1, &CMEGSpctmDraw8ContourMap01Std::drawSpctmContourmapWinView},
-      {0, 0, 2, &CMEGSpctmDraw8ContourMap01Std::drawSpctmContourmapPeakView},
-  };
-  for (const Case& c : cases) {
-    CMEGSpctmDrawqv shown, direct;
-    for (CMEGSpctmDrawqv* d : {&shown, &direct}) {
-      d->m_bStdRender = c.std;
-      d->m_bPolarity = c.polarity;
-      d->m_nViewMode = c.viewMode;
-      d->m_nWinTimeBegin = 4;
-    }
-    MemoryCanvas a(40, 40), b(40, 40);
-    EXPECT_EQ(shown.showSpctmContourMap(&a.dc, 5, 30, 25, 10, chnl, 0, 2), 1);
-    EXPECT_EQ(shown.m_nWinTimeEnd, 24);
-    EXPECT_EQ(shown.m_nWinFreqEnd, 0);
-    (direct.*c.renderer)(&b.dc, 5, 30, 25, 10, chnl, 0, 2);
-    EXPECT_TRUE(sameCanvas(a, b, 40, 40)) << "std " << c.std << " polarity " << c.polarity;
-    EXPECT_GT(a.inked(), 0);
-  }
-  CMEGSpctmDrawqv d;
-  EXPECT_EQ(d.showSpctmContourMap(nullptr, 0, 10, 10, 0, chnl, 0, 2), 0);
 }
 
 TEST(ShowSpctmMC, WholeSequenceOnAView) {
