@@ -202,16 +202,6 @@ TEST(ColumnTimeGrid, MinorLinesDottedAndEveryMajorIntervalSolid) {
       ASSERT_EQ(c.at(x, y), want) << "at " << x << ", " << y;
     }
   }
-
-  // A custom step and interval: step 7, major 14 → k runs 0, 7, 14 (major), 0, 7, 14 …
-  e.d.m_nTimeGridStep = 7;
-  e.d.m_nTimeGridMajor = 14;
-  MemoryCanvas d(100, 40);
-  ASSERT_EQ(e.d._drawTimeDmnScaleBar(&d.dc, CRect(0, 0, 50, 20), 0, 0), 1);
-  for (int x : {14, 35}) EXPECT_EQ(d.at(x, 4), major) << x;
-  for (int x : {0, 7, 21, 28, 42, 49}) EXPECT_EQ(d.at(x, 4), kWhite) << x;  // dotted: row 4 is a gap
-  for (int x : {0, 7, 21, 28, 42, 49}) EXPECT_EQ(d.at(x, 0), minor) << x;
-  EXPECT_EQ(d.at(56, 0), kWhite);
 }
 
 TEST(ColumnTimeGrid, ColumnsReachingFarOutsideTheDeviceKeepTheirPattern) {
