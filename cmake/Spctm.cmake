@@ -41,7 +41,8 @@ function(spctm_test name)
     SPCTM_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "SPCTM_TEST_OUTPUT_DIR=${SPCTM_TEST_OUTPUT_DIR}")
+    PROPERTIES ENVIRONMENT "SPCTM_TEST_OUTPUT_DIR=${SPCTM_TEST_OUTPUT_DIR}"
+               TIMEOUT 300)  # a runaway loop fails its test instead of stalling the run
 endfunction()
 
 # One Google Benchmark executable: spctm_bench(<name> SOURCES ... LIBS ...).

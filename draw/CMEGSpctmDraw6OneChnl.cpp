@@ -133,6 +133,7 @@ template int CMEGSpctmDraw6OneChnl::drawOneSpctmBins(CDC*, CRect, const SpctmBin
 
 using spctmdraw::bounded;
 using spctmdraw::DcAttributeScope;
+using spctmdraw::firstStepAtOrAfter;
 using spctmdraw::textExtent;
 using spctmdraw::textOut;
 using spctmdraw::toInt;
@@ -314,7 +315,13 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmMeasures(CDC* pDC, CRect /*rect*/, int cl
   DcAttributeScope attributes(dc, m_pFont, &m_penBlack, m_crText);
   dc.MoveTo(toInt(xStart), toInt(yAxis));
   dc.LineTo(toInt(xEnd), toInt(yAxis));
-  for (std::int64_t x = xStart; x <= xEnd; x += step) {
+  // Ticks are walked only across the clip box: a zoom or origin from a settings file may
+  // put millions of them off the surface.
+  CRect clip;
+  dc.GetClipBox(&clip);
+  const std::int64_t xFirst = xStart + firstStepAtOrAfter(xStart, clip.left, step) * step;
+  const std::int64_t xLast = std::min<std::int64_t>(xEnd, std::int64_t{clip.right} - 1);
+  for (std::int64_t x = xFirst; x <= xLast; x += step) {
     dc.MoveTo(toInt(x), toInt(yAxis));
     dc.LineTo(toInt(x), toInt(yAxis - 6));
   }
@@ -329,7 +336,9 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmMeasures(CDC* pDC, CRect /*rect*/, int cl
   const std::int64_t xAxis = bounded(m_nOriginX) - 12;
   dc.MoveTo(toInt(xAxis), toInt(yStart));
   dc.LineTo(toInt(xAxis), toInt(yEnd));
-  for (std::int64_t y = yStart; y >= yEnd; y -= step) {
+  const std::int64_t yFirst = yStart - firstStepAtOrAfter(-yStart, 1 - std::int64_t{clip.bottom}, step) * step;
+  const std::int64_t yLast = std::max<std::int64_t>(yEnd, clip.top);
+  for (std::int64_t y = yFirst; y >= yLast; y -= step) {
     dc.MoveTo(toInt(xAxis), toInt(y));
     dc.LineTo(toInt(xAxis + 6), toInt(y));
   }

@@ -6,6 +6,7 @@
 #include "draw/SpctmColorRules.h"
 
 using spctmdraw::DcAttributeScope;
+using spctmdraw::firstStepAtOrAfter;
 using spctmdraw::toInt;
 
 namespace {
@@ -129,7 +130,7 @@ int CMEGSpctmDraw7MColumns::_drawTimeDmnScaleBar(CDC* pDC, CRect rect, int /*nSp
   pDC->GetClipBox(&clip);
   const std::int64_t left = rect.left;
   const std::int64_t right = std::min(rect.right, clip.right);
-  const std::int64_t first = clip.left > left ? (std::int64_t{clip.left} - left + step - 1) / step : 0;
+  const std::int64_t first = firstStepAtOrAfter(left, clip.left, step);
 
   CPen* oldPen = pDC->SelectObject(&m_penScale);
   for (std::int64_t i = first; left + i * step < right; ++i) {

@@ -40,4 +40,10 @@ inline int toInt(std::int64_t v) {
 // trunc(v) as an int device coordinate, saturated; NaN gives 0.
 inline int truncInt(double v) { return toInt(truncI64(v)); }
 
+// The fewest steps i >= 0 with start + i * step >= limit (step > 0): where a walk of ticks
+// or grid lines from start enters a visible span beginning at limit.
+inline std::int64_t firstStepAtOrAfter(std::int64_t start, std::int64_t limit, std::int64_t step) {
+  return limit > start ? (limit - start + step - 1) / step : 0;
+}
+
 }  // namespace spctmdraw

@@ -50,6 +50,7 @@ inline void useSettings(CMEGSpctmDrawqv& d) {
   CSpctmChnlqv* chnl = d.m_pTrial->getChannel(0)->getSpctmChnl(false, 0);
   for (int kind = 0; kind < 3; kind += 2) {
     d.showSpctmOne(&dc, rect, 0, kind);
+    d.drawOneSpctmMeasures(&dc, rect, 0, kind);
     d.showSpctmColorScale(&dc, rect, 0, kind, 20);
     d.showSpctmMC(&dc, rect, 0, kind);
     d.showSpctmContourMap(&dc, 2, 40, 30, 10, chnl, 0, kind);

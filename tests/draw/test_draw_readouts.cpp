@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -223,6 +224,13 @@ TEST(Measures, TickStepIsTenTimesTheZoomAndAtLeastTwo) {
     return row;
   };
   EXPECT_EQ(tickRow(0.1).substr(0, 10), "..#.#.#...");  // from a settings file: step 2
+
+  // A NaN zoom from a settings file puts both rulers' ends at 0 and their starts 2^40 away:
+  // only the ticks on the surface are walked, so the call returns at once.
+  Engine far(rulers(), std::numeric_limits<double>::quiet_NaN(), -(std::int64_t{1} << 40), std::int64_t{1} << 40);
+  MemCanvas c(100, 100);
+  EXPECT_EQ(far.d.drawOneSpctmMeasures(&c.dc, CRect(0, 0, 100, 100), 0, 0), 1);
+  EXPECT_EQ(c.inked(), 0);
   EXPECT_EQ(tickRow(2.5), std::string("..#") + std::string(24, '.') + "#" + std::string(24, '.') + "#" +
                               std::string(24, '.') + "#" + std::string(24, '.') + "#" + std::string(19, '.'));
 }
