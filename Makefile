@@ -61,9 +61,13 @@ run: build
 	$(BUILD)/bin/platform-demo $(OUT)/platform-demo.png
 	@set -e; for c in act ctl rst; do for k in real imag power; do \
 	  $(BUILD)/bin/spctm-view render --view single --class $$c --kind $$k --channel MZO02 \
-	    --zoom 3 --size 600x240 --select 15,45,20,32 --wave --out $(OUT)/single-$$c-$$k.png; \
+	    --zoom 6 --size 1000x440 --select 50,80,6,10 --wave --out $(OUT)/single-$$c-$$k.png; \
 	done; done
-	$(BUILD)/bin/spctm-view render --view patches --class rst --kind power --size 1600x1000 \
+	$(BUILD)/bin/spctm-view render --view single --class rst --kind power --channel MZO01 \
+	  --zoom 6 --size 1000x440 --select 85,95,30,35 --range -1,1 --out $(OUT)/effect-alpha-MZO01.png
+	$(BUILD)/bin/spctm-view render --view single --class rst --kind power --channel MLC32 \
+	  --zoom 6 --size 1000x440 --select 85,95,30,35 --range -3,3 --out $(OUT)/effect-beta-MLC32.png
+	$(BUILD)/bin/spctm-view render --view patches --class rst --kind power --range -3,3 --size 1600x1000 \
 	  --out $(OUT)/patches-meg.png
 	$(BUILD)/bin/spctm-view render --view columns --class rst --kind power --columns 8 --grid \
 	  --select 60,70,0,38 --size 1800x1100 --out $(OUT)/columns-all.png \

@@ -177,8 +177,9 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
                           (polarity and absolute: 0 to the largest magnitude; window:
                           the smallest to the largest value; peak: colours beyond half
                           the largest magnitude, strongest at it); LO,HI sets the
-                          standard and colour ranges, the peak view's outer range half
-                          a span further out (default auto)
+                          colour range, the magnitudes polarity and absolute span (0 to
+                          the larger end when LO < 0 < HI) and the peak view's outer
+                          range half a span further out (default auto)
   --zoom N                single view: pixels per bin, 1 to 64 (default 1)
   --size WxH              image size in pixels, each 16 to 8192 (default 640x400)
   --begin T,F             first time and frequency point of the draw window: where the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace spctmview {
 
@@ -31,32 +32,80 @@ void applyRanges(CMEGSpctmDrawqv& engine, const RenderOptions& o) {
     engine.m_dOuterMax = largest;
     return;
   }
+  // The standard range holds magnitudes: a range across zero spans 0 to its larger end.
   const double half = 0.5 * (hi - lo);
-  engine.m_dStdMin = engine.m_dColorMin = lo;
-  engine.m_dStdMax = engine.m_dColorMax = hi;
+  const double near = std::min(std::abs(lo), std::abs(hi)), far = std::max(std::abs(lo), std::abs(hi));
+  engine.m_dStdMin = lo < 0.0 && hi > 0.0 ? 0.0 : near;
+  engine.m_dStdMax = far;
+  engine.m_dColorMin = lo;
+  engine.m_dColorMax = hi;
   engine.m_dOuterMin = lo - half;
   engine.m_dOuterMax = hi + half;
+}
+
+namespace {
+
+// The counts of the array the single-channel renderers draw: the current channel's own
+// for data source 0, the trial's group statistic for sources 1 to 6; {0, 0} without one.
+std::pair<std::int64_t, std::int64_t> drawnCounts(CMEGSpctmDrawqv& engine, int spctmClass, int dataKind) {
+  if (!engine.updateMEGData()) return {0, 0};
+  CMDChannelqv* channel = engine.m_pTrial->getChannel(-1);
+  CSpctmTrialqv* spctm = engine.m_pTrial->getSpctmTrial(false, spctmClass);
+  if (channel == nullptr || spctm == nullptr) return {0, 0};
+  std::int64_t T = 0, F = 0;
+  if (engine.m_nDataSource == 0) {
+    const CSpctmChnl* own = channel->getSpctmChnl(false, spctmClass);
+    if (own == nullptr || own->getSpctmDataPtr(dataKind, &T, &F) == nullptr) return {0, 0};
+    return {T, F};
+  }
+  const CSumChnlSpctmData* summary = spctm->getSumChnlSpctmData(dataKind);
+  if (engine.m_nDataSource > 6 || summary == nullptr || summary->getArray4DataSource(engine.m_nDataSource) == nullptr)
+    return {0, 0};
+  return {summary->getTimePt(), summary->getFreqPt()};
+}
+
+}  // namespace
+
+bool placeZoomedPicture(CMEGSpctmDrawqv& engine, const CRect& rect, int spctmClass, int dataKind) {
+  const auto [T, F] = drawnCounts(engine, spctmClass, dataKind);
+  if (T < 1 || F < 1) return false;
+  const double z = engine.m_dZoom;
+  const double width = static_cast<double>(T) * z, height = static_cast<double>(F) * z;
+  if (width <= rect.Width()) {
+    engine.m_nOriginX = static_cast<std::int64_t>(rect.left + (rect.Width() - width) * 0.5);
+    engine.m_nFirstTime = 0;
+  } else {
+    engine.m_nOriginX = rect.left;
+    engine.m_nFirstTime = std::clamp<std::int64_t>(engine.m_nWinTimeBegin, 0, T - 1);
+  }
+  if (height <= rect.Height()) {
+    engine.m_nOriginY = static_cast<std::int64_t>(rect.bottom - (rect.Height() - height) * 0.5);
+    engine.m_nFirstFreq = 0;
+  } else {
+    engine.m_nOriginY = rect.bottom;
+    engine.m_nFirstFreq = std::clamp<std::int64_t>(engine.m_nWinFreqBegin, 0, F - 1);
+  }
+  engine.m_bRecentre = false;
+  return true;
 }
 
 int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind,
                    const SingleLayers& layers) {
   // The canvas's order: the spectrogram with its background, the selection read-outs,
   // the waveform strip, the measures and the colour scale. The canvas's first call,
-  // showSpctmOne, draws the first two; it does not pass the renderer's result on, but the
-  // renderer clears the recentre flag exactly when it found data to place.
-  engine.m_bRecentre = true;
-  int drawn = 0;
+  // showSpctmOne, draws the first two.
+  if (!placeZoomedPicture(engine, rect, spctmClass, dataKind)) return 0;
   if (layers.readOuts) {
     engine.showSpctmOne(&dc, rect, spctmClass, dataKind);
-    drawn = engine.m_bRecentre ? 0 : 1;
+  } else if (engine.m_bStdRender) {
+    engine.drawOneSpctmColumnStd(&dc, rect, spctmClass, dataKind);
   } else {
-    drawn = engine.m_bStdRender ? engine.drawOneSpctmColumnStd(&dc, rect, spctmClass, dataKind)
-                                : engine.drawOneSpctmColumn(&dc, rect, spctmClass, dataKind);
+    engine.drawOneSpctmColumn(&dc, rect, spctmClass, dataKind);
   }
   if (layers.wave) engine.drawOneWaveColumn(&dc, rect, spctmClass, dataKind);
   if (layers.measures) engine.drawOneSpctmMeasures(&dc, rect, spctmClass, dataKind);
   if (layers.colourScale) engine.showSpctmColorScale(&dc, rect, spctmClass, dataKind, 20);
-  return drawn;
+  return 1;
 }
 
 int drawColumnsView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind) {

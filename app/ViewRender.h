@@ -15,8 +15,9 @@ namespace spctmview {
 // without polarity, or the window (view mode 0) or peak view (view mode 2).
 void applyColouring(CMEGSpctmDrawqv& engine, Colouring colouring);
 
-// Sets the standard, colour and outer ranges from the options: LO … HI for all three
-// (the outer range half a span wider on each side), or fitted to what the view draws:
+// Sets the standard, colour and outer ranges from the options: LO … HI as the colour
+// range, the outer range half a span wider on each side, the standard range the
+// magnitudes between (0 … the larger magnitude when LO < 0 < HI), or fitted to what the view draws:
 // the current channel or data source (single view) or every channel (patches) of the
 // class and kind. A view without data keeps the engine's ranges.
 void applyRanges(CMEGSpctmDrawqv& engine, const RenderOptions& options);
@@ -29,11 +30,19 @@ struct SingleLayers {
   bool colourScale = false;  // the legend with 20 steps, under the view or beside it
 };
 
+// Places the single-channel picture in `rect` as a user drags it into view in the canvas,
+// at the zoom in use: centred along an axis where it fits, otherwise from the draw
+// window's begin point at the rectangle's left (time) or bottom (frequency) edge. Sets the
+// origin and first drawn points and clears the recentre flag (the renderers' own placement
+// centres at one pixel per bin). Returns false, changing nothing, when the current channel
+// or the data source has no array for the class and kind.
+bool placeZoomedPicture(CMEGSpctmDrawqv& engine, const CRect& rect, int spctmClass, int dataKind);
+
 // The single-channel view of the current channel (or the data source's group statistic)
-// in `rect`, placed anew: the background and the renderer the draw state chooses, then
-// the layers in the canvas's order; with the read-outs through showSpctmOne, as the
-// canvas draws. Returns 1, or 0 when the renderer found nothing to draw for this class,
-// kind or source; the layers' results are not used, as in the canvas.
+// in `rect`, placed anew by placeZoomedPicture: the background and the renderer the draw
+// state chooses, then the layers in the canvas's order; with the read-outs through
+// showSpctmOne, as the canvas draws. Returns 1, or 0 when there is nothing to draw for
+// this class, kind or source; the layers' results are not used, as in the canvas.
 int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind,
                    const SingleLayers& layers = {});
 

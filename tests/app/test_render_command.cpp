@@ -99,10 +99,37 @@ TEST(RenderCommand, RangesFitTheDataDrawnOrTheOptions) {
   EXPECT_EQ(engine.m_dOuterMax, 8.0);
   o = parse({"--range", "-1.5,0.5", "--out", "x"});
   applyRanges(engine, o);
-  EXPECT_EQ(engine.m_dStdMin, -1.5);
+  EXPECT_EQ(engine.m_dStdMin, 0.0);  // magnitudes: across zero, from 0 to the larger end
+  EXPECT_EQ(engine.m_dStdMax, 1.5);
+  EXPECT_EQ(engine.m_dColorMin, -1.5);
   EXPECT_EQ(engine.m_dColorMax, 0.5);
   EXPECT_EQ(engine.m_dOuterMin, -2.5);
   EXPECT_EQ(engine.m_dOuterMax, 1.5);
+  applyRanges(engine, parse({"--range", "-3,-1", "--out", "x"}));
+  EXPECT_EQ(engine.m_dStdMin, 1.0);
+  EXPECT_EQ(engine.m_dStdMax, 3.0);
+}
+
+TEST(SingleView, ZoomedPictureCentredWhereItFitsElseFromTheDrawWindow) {
+  const auto ds = megdata::DatasetBuilder()
+                      .meg(L"A", 0, 0).grid(40, 10)
+                      .spectra(0, [](std::int64_t, std::int64_t, std::int64_t, int) { return 1.0; })
+                      .build();
+  CMEGSpctmDrawqv engine;
+  engine.setDrawMEGData(ds.get());
+  engine.m_dZoom = 2.0;  // 80 × 20 pixels
+  engine.m_nWinTimeBegin = 5;
+  ASSERT_TRUE(placeZoomedPicture(engine, CRect(10, 0, 210, 100), 0, 0));
+  EXPECT_EQ(engine.m_nOriginX, 70);
+  EXPECT_EQ(engine.m_nOriginY, 60);
+  EXPECT_EQ(engine.m_nFirstTime, 0);
+  EXPECT_FALSE(engine.m_bRecentre);
+  engine.m_dZoom = 6.0;  // 240 × 60: too wide, from the draw window's begin point
+  ASSERT_TRUE(placeZoomedPicture(engine, CRect(10, 0, 210, 100), 0, 0));
+  EXPECT_EQ(engine.m_nOriginX, 10);
+  EXPECT_EQ(engine.m_nFirstTime, 5);
+  EXPECT_EQ(engine.m_nOriginY, 80);
+  EXPECT_FALSE(placeZoomedPicture(engine, CRect(10, 0, 210, 100), 1, 0));  // no Control spectra
 }
 
 TEST(PatchGrid, CellsTileTheImageRowByRow) {
