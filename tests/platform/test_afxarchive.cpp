@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -21,6 +23,27 @@ Bytes stored(F&& f) {
     f(ar);
   }
   return file.data();
+}
+
+// Loads values of the types T... from bytes, in order.
+template <class... T>
+std::tuple<T...> loaded(const Bytes& bytes) {
+  CMemFile in(bytes);
+  CArchive ar(&in, CArchive::load);
+  std::tuple<T...> values;
+  std::apply([&](auto&... v) { (ar >> ... >> v); }, values);
+  return values;
+}
+
+// The exception of type E that f raises, if any.
+template <class E, class F>
+std::optional<E> raised(F&& f) {
+  try {
+    f();
+  } catch (const E& e) {
+    return e;
+  }
+  return std::nullopt;
 }
 
 Bytes utf16le(const std::u16string& s) {
@@ -59,40 +82,10 @@ TEST(ArchiveLayout, EveryValueTypeIsLittleEndianWithoutPadding) {
       0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0xBF};             // double -1.0
   EXPECT_EQ(bytes, expected);
 
-  CMemFile in(bytes);
-  CArchive ar(&in, CArchive::load);
-  bool t = false, f = true;
-  BYTE b = 0;
-  WORD w = 0;
-  short s = 0;
-  int i = 0;
-  UINT u = 0;
-  LONGLONG ll = 0;
-  ULONGLONG ull = 0;
-  float fl = 0;
-  double d1 = 0, d2 = 0;
-  ar >> t >> f >> b >> w >> s >> i >> u >> ll >> ull >> fl >> d1 >> d2;
-  EXPECT_TRUE(t);
-  EXPECT_FALSE(f);
-  EXPECT_EQ(b, 0xAB);
-  EXPECT_EQ(w, 0x1234);
-  EXPECT_EQ(s, -2);
-  EXPECT_EQ(i, -1);
-  EXPECT_EQ(u, 20080120u);
-  EXPECT_EQ(ll, -2);
-  EXPECT_EQ(ull, 0x0102030405060708ull);
-  EXPECT_EQ(fl, 1.5f);
-  EXPECT_EQ(d1, 1.0);
-  EXPECT_EQ(d2, -1.0);
-}
-
-TEST(ArchiveLayout, AnyNonZeroByteLoadsAsTrue) {
-  CMemFile in(Bytes{0x02, 0x00});
-  CArchive ar(&in, CArchive::load);
-  bool a = false, b = true;
-  ar >> a >> b;
-  EXPECT_TRUE(a);
-  EXPECT_FALSE(b);
+  EXPECT_EQ((loaded<bool, bool, BYTE, WORD, short, int, UINT, LONGLONG, ULONGLONG, float, double, double>(bytes)),
+            std::make_tuple(true, false, BYTE{0xAB}, WORD{0x1234}, short{-2}, -1, UINT{20080120}, LONGLONG{-2},
+                            ULONGLONG{0x0102030405060708ull}, 1.5f, 1.0, -1.0));
+  EXPECT_EQ((loaded<bool, bool>({0x02, 0x00})), std::make_tuple(true, false));  // any non-zero byte is true
 }
 
 TEST(ArchiveStrings, UnicodeStringHasMarkerAndLength) {
@@ -115,58 +108,31 @@ TEST(ArchiveStrings, LongLengthsUseTheWiderHeaders) {
   EXPECT_EQ(Bytes(b70k.begin(), b70k.begin() + 10),
             (Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}));
 
-  for (const Bytes* b : {&b300, &b70k}) {
-    CMemFile in(*b);
-    CArchive ar(&in, CArchive::load);
-    CString back;
-    ar >> back;
-    EXPECT_EQ(back, b == &b300 ? s300 : s70k);
-  }
+  EXPECT_EQ(std::get<0>(loaded<CString>(b300)), s300);
+  EXPECT_EQ(std::get<0>(loaded<CString>(b70k)), s70k);
 }
 
 TEST(ArchiveStrings, CharactersOutsideTheBasicPlaneRoundTrip) {
   const CString text(L"\u00e9\u4e2d\U0001F600");
   const Bytes bytes = stored([&](CArchive& ar) { ar << text; });
   EXPECT_EQ(bytes[3], 4);  // length counts UTF-16 units: the emoji takes two
-  CMemFile in(bytes);
-  CArchive ar(&in, CArchive::load);
-  CString back;
-  ar >> back;
-  EXPECT_EQ(back, text);
+  EXPECT_EQ(std::get<0>(loaded<CString>(bytes)), text);
 }
 
 TEST(ArchiveStrings, PlainEightBitFormIsAccepted) {
-  CMemFile in(Bytes{0x05, 'h', 0xE9, 'l', 'l', 'o', 0xFF, 0x2C, 0x01});
+  EXPECT_EQ(std::get<0>(loaded<CString>({0x05, 'h', 0xE9, 'l', 'l', 'o', 0xFF, 0x2C, 0x01})), L"h\u00e9llo");
   // A long 8-bit string: 0xFF then a word length, without the marker.
   Bytes longForm = {0xFF, 0x2C, 0x01};
   longForm.insert(longForm.end(), 300, 'z');
-  CMemFile in2(longForm);
-  CString s, s2;
-  {
-    CArchive ar(&in, CArchive::load);
-    ar >> s;
-  }
-  {
-    CArchive ar(&in2, CArchive::load);
-    ar >> s2;
-  }
-  EXPECT_EQ(s, L"h\u00e9llo");
-  EXPECT_EQ(s2, CString(L'z', 300));
+  EXPECT_EQ(std::get<0>(loaded<CString>(longForm)), CString(L'z', 300));
 }
 
-TEST(ArchiveErrors, ReadingPastTheEndRaisesEndOfFile) {
-  CMemFile in(Bytes{0x01, 0x02, 0x03});
-  CArchive ar(&in, CArchive::load);
-  int v = 0;
-  try {
-    ar >> v;
-    FAIL() << "no exception";
-  } catch (const CArchiveException& e) {
-    EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
-  }
-}
-
-TEST(ArchiveErrors, TruncatedOrCorruptStringsRaiseEndOfFile) {
+TEST(ArchiveErrors, ReadingPastTheEndRaisesEndOfFileAndKeepsTheTarget) {
+  const auto cause = [](auto&& load) {
+    const auto e = raised<CArchiveException>(load);
+    return e ? e->m_cause : -1;
+  };
+  EXPECT_EQ(cause([] { loaded<int>({0x01, 0x02, 0x03}); }), CArchiveException::endOfFile);
   // Declares 12 characters but holds 2; then a length near 2^64 with no data.
   for (const Bytes& bytes : {Bytes{0xFF, 0xFE, 0xFF, 0x0C, 'M', 0, 'E', 0},
                              Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
@@ -174,12 +140,7 @@ TEST(ArchiveErrors, TruncatedOrCorruptStringsRaiseEndOfFile) {
     CMemFile in(bytes);
     CArchive ar(&in, CArchive::load);
     CString s(L"kept");
-    try {
-      ar >> s;
-      FAIL() << "no exception";
-    } catch (const CArchiveException& e) {
-      EXPECT_EQ(e.m_cause, CArchiveException::endOfFile);
-    }
+    EXPECT_EQ(cause([&] { ar >> s; }), CArchiveException::endOfFile);
     EXPECT_EQ(s, L"kept");
   }
 }
@@ -191,14 +152,11 @@ TEST(ArchiveErrors, WrongDirectionCarriesCauseAndFileName) {
     CFile file(name, CFile::modeCreate | CFile::modeWrite);
     CArchive ar(&file, CArchive::store);
     int v = 0;
-    try {
-      ar >> v;
-      FAIL() << "no exception";
-    } catch (const CArchiveException& e) {
-      EXPECT_EQ(e.m_cause, 4);
-      EXPECT_EQ(e.m_strFileName, name);
-      EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos);
-    }
+    const auto e = raised<CArchiveException>([&] { ar >> v; });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->m_cause, CArchiveException::writeOnly);
+    EXPECT_EQ(e->m_strFileName, name);
+    EXPECT_NE(std::string(e->what()).find(path.string()), std::string::npos);
     CString s;
     EXPECT_THROW(ar >> s, CArchiveException);
     ar << 7;
@@ -208,13 +166,10 @@ TEST(ArchiveErrors, WrongDirectionCarriesCauseAndFileName) {
     CArchive ar(&file, CArchive::load);
     EXPECT_TRUE(ar.IsLoading());
     EXPECT_FALSE(ar.IsStoring());
-    try {
-      ar << 1.0;
-      FAIL() << "no exception";
-    } catch (const CArchiveException& e) {
-      EXPECT_EQ(e.m_cause, 2);
-      EXPECT_EQ(e.m_strFileName, name);
-    }
+    const auto e = raised<CArchiveException>([&] { ar << 1.0; });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->m_cause, CArchiveException::readOnly);
+    EXPECT_EQ(e->m_strFileName, name);
     EXPECT_THROW(ar << CString(L"x"), CArchiveException);
     int v = 0;
     ar >> v;
@@ -261,13 +216,10 @@ TEST(Files, OpenErrorsNameTheFileAndCause) {
   EXPECT_FALSE(f.Open(missing, CFile::modeRead, &error));
   EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
   EXPECT_EQ(error.m_strFileName, missing);
-  try {
-    CFile g(missing, CFile::modeRead);
-    FAIL() << "no exception";
-  } catch (const CFileException& e) {
-    EXPECT_EQ(e.m_cause, CFileException::fileNotFound);
-    EXPECT_NE(std::string(e.what()).find("exist.bin"), std::string::npos);
-  }
+  const auto e = raised<CFileException>([&] { CFile g(missing, CFile::modeRead); });
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
+  EXPECT_NE(std::string(e->what()).find("exist.bin"), std::string::npos);
   EXPECT_THROW(f.Write("x", 1), CFileException);  // not open
 }
 
