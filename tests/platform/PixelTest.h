@@ -1,6 +1,6 @@
 // Helpers for pixel-exact tests of the platform's drawing: a white test surface with a DC
-// over it, pixel counts inside and outside rectangles, and a text picture of a region to
-// show in failure messages.
+// over it, pixel counts inside and outside rectangles, a clipped drawing compared with the
+// whole one, and a text picture of a region to show in failure messages.
 #pragma once
 
 #include "platform/afxwin.h"
@@ -73,6 +73,34 @@ inline std::string picture(const PixelSurface& surface, const CRect& area, COLOR
     s += '\n';
   }
   return s;
+}
+
+// Draws with draw(dc) twice on side x side surfaces whose DCs have their origin at the
+// centre: once over the whole surface, once clipped to `window` (logical coordinates).
+// Expects the clipped drawing to show exactly the whole one's pixels inside the window and
+// nothing outside; returns its black pixels, to show that the case reaches the window.
+template <class Draw>
+int expectCutToWindow(int side, const CRect& window, Draw&& draw) {
+  const CPoint org(side / 2, side / 2);
+  PixelSurface whole(side, side, kWhite);
+  PixelSurface part(side, side, kWhite);
+  CDC ref(whole, org, CRect(-org.x, -org.y, side - org.x, side - org.y));
+  CDC dc(part, org, window);
+  draw(ref);
+  draw(dc);
+  CRect shown = window;
+  shown.OffsetRect(org);
+  for (int y = shown.top - 5; y < shown.bottom + 5; ++y) {
+    for (int x = shown.left - 5; x < shown.right + 5; ++x) {
+      const COLORREF want = shown.PtInRect(CPoint(x, y)) ? whole.colorAt(x, y) : kWhite;
+      if (part.colorAt(x, y) != want) {
+        ADD_FAILURE() << "at " << x << "," << y << ": " << part.colorAt(x, y) << " instead of " << want;
+        return -1;
+      }
+    }
+  }
+  EXPECT_EQ(countOutsideNot(part, shown, kWhite), 0);
+  return countInside(part, shown, kBlack);
 }
 
 }  // namespace pixeltest
