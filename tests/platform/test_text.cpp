@@ -100,49 +100,41 @@ TEST(TextExtent, LabelsMeasureTheSameEverywhereAndAddUp) {
   EXPECT_EQ(a.dc.GetTextExtent(kZero, -1), CSize(0, 0));
 }
 
-TEST(TextOut, OpaqueModePaintsExactlyTheMeasuredCell) {
+TEST(TextOut, BackgroundModes) {
   Font arial(logFont(12, L"Arial"));
+  const COLORREF green = RGB(0, 200, 0), paper = RGB(20, 40, 200), yellow = RGB(255, 255, 0);
   for (const CString& text : {kZero, kSelectLow}) {
-    Canvas c(120, 30);
-    c.dc.SelectObject(&arial.font);
-    c.dc.SetBkColor(RGB(0, 200, 0));
-    c.dc.SetBkMode(OPAQUE);
-    ASSERT_TRUE(c.dc.TextOut(7, 9, text));
-    const CSize size = c.dc.GetTextExtent(text);
+    // Opaque: exactly the measured cell is painted, with fully covered stems in it.
+    Canvas opaque(120, 30);
+    opaque.dc.SelectObject(&arial.font);
+    opaque.dc.SetBkColor(green);
+    opaque.dc.SetBkMode(OPAQUE);
+    ASSERT_TRUE(opaque.dc.TextOut(7, 9, text));
+    const CSize size = opaque.dc.GetTextExtent(text);
     const CRect cell(CPoint(7, 9), size);
-    EXPECT_EQ(inkBounds(c.surface, kWhite), cell) << picture(c.surface, CRect(0, 5, 100, 25), kWhite);
-    EXPECT_GT(countInside(c.surface, cell, RGB(0, 200, 0)), size.cx * size.cy / 2);
-    EXPECT_GT(countInside(c.surface, cell, kBlack), 0);  // fully covered stems
-  }
-}
+    EXPECT_EQ(inkBounds(opaque.surface, kWhite), cell) << picture(opaque.surface, CRect(0, 5, 100, 25), kWhite);
+    EXPECT_GT(countInside(opaque.surface, cell, green), size.cx * size.cy / 2);
+    EXPECT_GT(countInside(opaque.surface, cell, kBlack), 0);
 
-TEST(TextOut, TransparentModeLeavesTheBackgroundAndInkFillsTheWidth) {
-  Font arial(logFont(12, L"Arial"));
-  for (const CString& text : {kZero, kSelectLow}) {
-    const COLORREF paper = RGB(20, 40, 200);
+    // Transparent: the glyphs stay inside the cell and reach to within 2 pixels of its
+    // right edge; the paper shows between them.
     Canvas c(120, 30);
     c.surface.fill(paper);
     c.dc.SelectObject(&arial.font);
     c.dc.SetBkMode(TRANSPARENT);
-    c.dc.SetTextColor(RGB(255, 255, 0));
+    c.dc.SetTextColor(yellow);
     c.dc.TextOut(7, 9, text);
-    const CSize size = c.dc.GetTextExtent(text);
     const CRect ink = inkBounds(c.surface, paper);
-    // The glyphs stay inside the cell and reach to within a pixel of its right edge.
-    EXPECT_GE(ink.left, 7);
-    EXPECT_LE(ink.right, 7 + size.cx);
-    EXPECT_GE(ink.right, 7 + size.cx - 2);
-    EXPECT_GE(ink.top, 9);
-    EXPECT_LE(ink.bottom, 9 + size.cy);
+    EXPECT_TRUE(ink.left >= cell.left && ink.top >= cell.top && ink.bottom <= cell.bottom) << ink.left << "," << ink.top;
+    EXPECT_LE(ink.right, cell.right);
+    EXPECT_GE(ink.right, cell.right - 2);
     EXPECT_GT(countInside(c.surface, ink, paper), 0);
-    EXPECT_GT(countInside(c.surface, ink, RGB(255, 255, 0)), 0);
+    EXPECT_GT(countInside(c.surface, ink, yellow), 0);
     // Anti-aliased edges lie between paper and ink in every channel.
     for (int y = ink.top; y < ink.bottom; ++y) {
       for (int x = ink.left; x < ink.right; ++x) {
         const COLORREF p = c.at(x, y);
-        EXPECT_GE(GetRValue(p), 20);
-        EXPECT_GE(GetGValue(p), 40);
-        EXPECT_LE(GetBValue(p), 200);
+        EXPECT_TRUE(GetRValue(p) >= 20 && GetGValue(p) >= 40 && GetBValue(p) <= 200) << x << "," << y;
       }
     }
   }
@@ -150,26 +142,20 @@ TEST(TextOut, TransparentModeLeavesTheBackgroundAndInkFillsTheWidth) {
 
 TEST(TextOut, AlignmentFlagsPlaceTheCellAroundThePoint) {
   Font arial(logFont(16, L"Arial"));
-  struct Case { UINT align; int dx, dy; };  // cell offset in extents / ascent units
   Canvas probe(4, 4);
   probe.dc.SelectObject(&arial.font);
   const CSize size = probe.dc.GetTextExtent(kZero);
   TEXTMETRIC tm;
   probe.dc.GetTextMetrics(&tm);
-  const CPoint p(60, 30);
-  const CRect expected[] = {
-      CRect(CPoint(p.x, p.y), size),
-      CRect(CPoint(p.x - size.cx, p.y - size.cy), size),
-      CRect(CPoint(p.x - size.cx / 2, p.y - tm.tmAscent), size),
-  };
-  const UINT aligns[] = {TA_LEFT | TA_TOP, TA_RIGHT | TA_BOTTOM, TA_CENTER | TA_BASELINE};
-  for (int i = 0; i < 3; ++i) {
+  struct Case { UINT align; CPoint topLeft; };  // text drawn at (60, 30)
+  for (const Case k : {Case{TA_LEFT | TA_TOP, {60, 30}}, Case{TA_RIGHT | TA_BOTTOM, {60 - size.cx, 30 - size.cy}},
+                       Case{TA_CENTER | TA_BASELINE, {60 - size.cx / 2, 30 - tm.tmAscent}}}) {
     Canvas c(120, 60);
     c.dc.SelectObject(&arial.font);
     c.dc.SetBkColor(kRed);
-    EXPECT_EQ(c.dc.SetTextAlign(aligns[i]), TA_LEFT | TA_TOP);
-    c.dc.TextOut(p.x, p.y, kZero);
-    EXPECT_EQ(inkBounds(c.surface, kWhite), expected[i]) << i;
+    EXPECT_EQ(c.dc.SetTextAlign(k.align), TA_LEFT | TA_TOP);
+    c.dc.TextOut(60, 30, kZero);
+    EXPECT_EQ(inkBounds(c.surface, kWhite), CRect(k.topLeft, size)) << k.align;
   }
 }
 
@@ -241,32 +227,30 @@ TEST(DrawText, AmpersandMarksTheUnderlinedCharacter) {
   EXPECT_EQ(calcWidth(L"&Apply", 0), c.dc.GetTextExtent(CString(L"Apply")).cx);
   EXPECT_EQ(calcWidth(L"A&&B", 0), c.dc.GetTextExtent(CString(L"A&B")).cx);
   EXPECT_EQ(calcWidth(L"&Apply", DT_NOPREFIX), c.dc.GetTextExtent(CString(L"&Apply")).cx);
-
-  c.dc.SetBkMode(TRANSPARENT);
-  CRect r(10, 5, 110, 25);
-  c.dc.DrawText(CString(L"&Apply"), &r, DT_LEFT | DT_TOP);
-  TEXTMETRIC tm;
-  c.dc.GetTextMetrics(&tm);
-  const int underlineRow = 5 + tm.tmAscent + 1;
-  const int widthA = c.dc.GetTextExtent(CString(L"A")).cx;
-  EXPECT_EQ(countInside(c.surface, CRect(10, underlineRow, 10 + widthA, underlineRow + 1), kBlack), widthA)
-      << picture(c.surface, CRect(8, 3, 50, 22), kWhite);
 }
 
-TEST(Fonts, UnderlinedFontUnderlinesTheWholeWidth) {
+TEST(Fonts, UnderlineRunsUnderTheMarkedCharacterOrTheWholeText) {
   LOGFONT lf = logFont(12, L"Arial");
+  Font plain(lf);
   lf.lfUnderline = 1;
   Font underlined(lf);
-  Canvas c(120, 30);
-  c.dc.SelectObject(&underlined.font);
-  c.dc.SetBkMode(TRANSPARENT);
-  c.dc.TextOut(10, 5, kZero);
-  const int cx = c.dc.GetTextExtent(kZero).cx;
-  TEXTMETRIC tm;
-  c.dc.GetTextMetrics(&tm);
-  EXPECT_EQ(tm.tmUnderlined, 1);
-  const int row = 5 + tm.tmAscent + 1;
-  EXPECT_EQ(countInside(c.surface, CRect(10, row, 10 + cx, row + 1), kBlack), cx);
+  // Text drawn at (10, 5): the underline lies one row under the baseline.
+  const auto underlineInk = [](CFont& font, const wchar_t* text, bool prefix, const wchar_t* under) {
+    Canvas c(120, 30);
+    c.dc.SelectObject(&font);
+    c.dc.SetBkMode(TRANSPARENT);
+    CRect r(10, 5, 110, 25);
+    c.dc.DrawText(CString(text), &r, DT_LEFT | DT_TOP | (prefix ? 0 : DT_NOPREFIX));
+    TEXTMETRIC tm;
+    c.dc.GetTextMetrics(&tm);
+    const int row = 5 + tm.tmAscent + 1;
+    const int width = c.dc.GetTextExtent(CString(under)).cx;
+    return std::make_pair(countInside(c.surface, CRect(10, row, 10 + width, row + 1), kBlack), width);
+  };
+  const auto [markInk, markWidth] = underlineInk(plain.font, L"&Apply", true, L"A");
+  EXPECT_EQ(markInk, markWidth);
+  const auto [wholeInk, wholeWidth] = underlineInk(underlined.font, L"0.000", false, L"0.000");
+  EXPECT_EQ(wholeInk, wholeWidth);
 }
 
 TEST(Fonts, GlyphsIgnoreFreeTypeSettingsFromTheEnvironment) {
