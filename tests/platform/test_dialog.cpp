@@ -2,6 +2,8 @@
 // up-down arrows, a drag with capture, a right click with a pop-up, a timer.
 #include "testdialog.h"
 
+#include <tuple>
+
 namespace testdlg {
 namespace {
 
@@ -9,6 +11,12 @@ CPoint centreOf(const CWnd& w) {
   CRect r;
   w.GetWindowRect(&r);
   return r.CenterPoint();
+}
+
+std::vector<UINT> messages(const std::vector<TestDialog::MouseEvent>& events) {
+  std::vector<UINT> out;
+  for (const auto& e : events) out.push_back(e.message);
+  return out;
 }
 
 TEST_F(DialogTest, TemplateBuildsEveryControlInDialogUnits) {
@@ -105,30 +113,17 @@ TEST_F(DialogTest, DataExchangeRoundTripsEveryFieldType) {
   EXPECT_EQ(item(kEditText).GetWindowText(), L"Alpha");
   EXPECT_EQ(dlg.m_combo.GetCurSel(), 0);
 
-  dlg.m_check = 0;
-  dlg.m_radio = 2;
-  dlg.m_int = -2147483647 - 1;
-  dlg.m_int64 = -9007199254740993LL;
-  dlg.m_double = 0.1 + 0.2;
-  dlg.m_text = L"Spectral \u00e9";
-  dlg.m_comboIndex = 2;
+  auto fields = [&] {
+    return std::tie(dlg.m_check, dlg.m_radio, dlg.m_int, dlg.m_int64, dlg.m_double, dlg.m_text, dlg.m_comboIndex);
+  };
+  const auto chosen = std::make_tuple(0, 2, -2147483647 - 1, -9007199254740993LL, 0.3, CString(L"Spectral \u00e9"), 2);
+  fields() = chosen;
+  dlg.m_double = 0.1 + 0.2;  // shown with 15 significant digits, so read back as 0.3
   dlg.UpdateData(FALSE);
-  EXPECT_EQ(item(kEditDouble).GetWindowText(), L"0.3");  // 15 significant digits
-  dlg.m_check = 5;
-  dlg.m_radio = 5;
-  dlg.m_int = 5;
-  dlg.m_int64 = 5;
-  dlg.m_double = 5;
-  dlg.m_text = L"5";
-  dlg.m_comboIndex = 5;
+  EXPECT_EQ(item(kEditDouble).GetWindowText(), L"0.3");
+  fields() = std::make_tuple(5, 5, 5, 5LL, 5.0, CString(L"5"), 5);
   ASSERT_TRUE(dlg.UpdateData(TRUE));
-  EXPECT_EQ(dlg.m_check, 0);
-  EXPECT_EQ(dlg.m_radio, 2);
-  EXPECT_EQ(dlg.m_int, -2147483647 - 1);
-  EXPECT_EQ(dlg.m_int64, -9007199254740993LL);
-  EXPECT_EQ(dlg.m_double, 0.3);
-  EXPECT_EQ(dlg.m_text, L"Spectral \u00e9");
-  EXPECT_EQ(dlg.m_comboIndex, 2);
+  EXPECT_EQ(fields(), chosen);
 }
 
 TEST_F(DialogTest, RefusedNumbersKeepTheFieldAndWarn) {
@@ -233,15 +228,14 @@ TEST_F(DialogTest, DragOverTheCanvasReachesTheDialogWithCapture) {
   const CPoint from(40, 10), to(80, 30);  // canvas client pixels
   user().drag(dlg.m_canvas, from, to, 2);
   // Down and up over the canvas; one move leaves the canvas while captured.
+  EXPECT_EQ(messages(dlg.mouse), (std::vector<UINT>{WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_MOUSEMOVE, WM_LBUTTONUP}));
   ASSERT_EQ(dlg.mouse.size(), 4u);
-  const CPoint offset(canvas.left + 1, canvas.top + 1);  // border
-  EXPECT_EQ(dlg.mouse[0].message, static_cast<UINT>(WM_LBUTTONDOWN));
-  EXPECT_EQ(dlg.mouse[0].point, from + CSize(offset.x, offset.y));
+  const CSize offset(canvas.left + 1, canvas.top + 1);  // border
+  EXPECT_EQ(dlg.mouse[0].point, from + offset);
   EXPECT_TRUE(dlg.mouse[0].overCanvas);
   EXPECT_EQ(dlg.mouse[0].flags, static_cast<UINT>(MK_LBUTTON));
   EXPECT_TRUE(dlg.mouse[1].capturing);
-  EXPECT_EQ(dlg.mouse[2].point, to + CSize(offset.x, offset.y));
-  EXPECT_EQ(dlg.mouse[3].message, static_cast<UINT>(WM_LBUTTONUP));
+  EXPECT_EQ(dlg.mouse[2].point, to + offset);
   EXPECT_EQ(dlg.mouse[3].flags, 0u);
   EXPECT_EQ(CWnd::GetCapture(), nullptr);
   EXPECT_EQ(CWnd::GetFocus(), &dlg.m_canvas);
@@ -255,17 +249,16 @@ TEST_F(DialogTest, DragOverTheCanvasReachesTheDialogWithCapture) {
   user().moveMouse(CPoint(-50, -50));
   user().releaseButton(MouseButton::Left, CPoint(-50, -50));
   user().releaseKey(VK_SHIFT);
+  EXPECT_EQ(messages(dlg.mouse), (std::vector<UINT>{WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP}));
   ASSERT_EQ(dlg.mouse.size(), 3u);
   EXPECT_EQ(dlg.mouse[0].flags, static_cast<UINT>(MK_LBUTTON | MK_SHIFT));
   EXPECT_FALSE(dlg.mouse[2].overCanvas);
-  EXPECT_EQ(dlg.mouse[2].message, static_cast<UINT>(WM_LBUTTONUP));
   EXPECT_EQ(GetKeyState(VK_SHIFT), 0);
 
   // A double click comes only when asked for.
   dlg.mouse.clear();
   user().doubleClick(user().toScreen(dlg.m_canvas, from));
-  ASSERT_EQ(dlg.mouse.size(), 4u);
-  EXPECT_EQ(dlg.mouse[2].message, static_cast<UINT>(WM_LBUTTONDBLCLK));
+  EXPECT_EQ(messages(dlg.mouse), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
 }
 
 TEST_F(DialogTest, CursorOverEveryControlComesFromTheDialog) {
@@ -311,22 +304,19 @@ TEST_F(DialogTest, RightClickOnTheCanvasOpensTheScriptedPopup) {
 
 TEST_F(DialogTest, TimerFiresOnTheVirtualClock) {
   ASSERT_EQ(dlg.SetTimer(kTimerId, 100), static_cast<UINT_PTR>(kTimerId));
-  app.advanceClock(99);
-  EXPECT_EQ(dlg.timerTicks, 0);
-  app.advanceClock(1);
-  EXPECT_EQ(dlg.timerTicks, 1);
-  app.advanceClock(1000);
-  EXPECT_EQ(dlg.timerTicks, 11);
-  // Restarting with a new period starts counting from now.
-  dlg.SetTimer(kTimerId, 250);
-  app.advanceClock(249);
-  EXPECT_EQ(dlg.timerTicks, 11);
-  app.advanceClock(1);
-  EXPECT_EQ(dlg.timerTicks, 12);
+  const auto ticksAfter = [&](std::uint64_t ms) {
+    app.advanceClock(ms);
+    return dlg.timerTicks;
+  };
+  EXPECT_EQ(ticksAfter(99), 0);
+  EXPECT_EQ(ticksAfter(1), 1);
+  EXPECT_EQ(ticksAfter(1000), 11);
+  dlg.SetTimer(kTimerId, 250);  // a new period counts from now
+  EXPECT_EQ(ticksAfter(249), 11);
+  EXPECT_EQ(ticksAfter(1), 12);
   EXPECT_TRUE(dlg.KillTimer(kTimerId));
   EXPECT_FALSE(dlg.KillTimer(kTimerId));
-  app.advanceClock(10000);
-  EXPECT_EQ(dlg.timerTicks, 12);
+  EXPECT_EQ(ticksAfter(10000), 12);
 }
 
 TEST_F(DialogTest, MenuBarCommandsAndDialogKeys) {
