@@ -6,16 +6,12 @@
 
 #include "testdialog.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace testdlg {
 namespace {
 
-std::string outputPath(const char* name) {
-  const char* dir = std::getenv("SPCTM_TEST_OUTPUT_DIR");
-  return std::string(dir ? dir : SPCTM_TEST_OUTPUT_DIR) + "/" + name;
-}
+std::string outputPath(const char* name) { return std::string(SPCTM_TEST_OUTPUT_DIR) + "/" + name; }
 
 // The colour shown at a point of a window's client area.
 COLORREF shown(CWnd& wnd, CPoint client) {
