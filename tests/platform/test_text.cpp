@@ -125,8 +125,9 @@ TEST(TextOut, BackgroundModes) {
     c.dc.SetTextColor(yellow);
     c.dc.TextOut(7, 9, text);
     const CRect ink = inkBounds(c.surface, paper);
-    EXPECT_TRUE(ink.left >= cell.left && ink.top >= cell.top && ink.bottom <= cell.bottom) << ink.left << "," << ink.top;
-    EXPECT_LE(ink.right, cell.right);
+    CRect inCell;
+    inCell.IntersectRect(ink, cell);
+    EXPECT_EQ(inCell, ink);
     EXPECT_GE(ink.right, cell.right - 2);
     EXPECT_GT(countInside(c.surface, ink, paper), 0);
     EXPECT_GT(countInside(c.surface, ink, yellow), 0);
