@@ -2,12 +2,9 @@
 // zero-span fallbacks, and where the single-channel view and the patches differ.
 #include "draw/SpctmColorRules.h"
 
-#include <gtest/gtest.h>
-
 #include <limits>
 
-#include "draw/CMEGSpctmDrawqv.h"
-#include "tests/draw/DrawTestSupport.h"
+#include "tests/draw/DrawCanvas.h"
 
 using namespace drawtest;
 using namespace spctmdraw;

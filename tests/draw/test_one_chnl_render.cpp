@@ -1,45 +1,33 @@
 // The single-channel renderers against spectra whose values name their bins: with the
-// standard range 0 .. 1024 on the 1024-entry table, value v is drawn with entry trunc(|v|),
-// so every pixel tells which bin landed there. Placement, the raster's skip and stop rules,
-// square size and spacing, data sources, the device context, and every missing piece.
-#include <gtest/gtest.h>
-
-#include <array>
+// standard range 0 .. 1024 on the 1024-entry table, value v is drawn with entry trunc(|v|).
+// Placement, the raster's skip and stop rules, square size and spacing, data sources, the
+// device context, and every missing piece.
 #include <cmath>
 
-#include "draw/CMEGSpctmDrawqv.h"
-#include "host/data/DatasetBuilder.h"
-#include "tests/draw/DrawTestSupport.h"
+#include "tests/draw/DrawCanvas.h"
 
 using namespace drawtest;
 using megdata::DatasetBuilder;
 
 namespace {
 
-int binIndex(std::int64_t t, std::int64_t f) { return static_cast<int>(10 * t + f + 1); }
-COLORREF bin(std::int64_t t, std::int64_t f) { return entry(kSingle1024, binIndex(t, f)); }
+COLORREF bin(int64_t t, int64_t f) { return entry(kSingle1024, binValue(0, t, f)); }
 
-DatasetBuilder channels(std::int64_t T, std::int64_t F, megdata::SpctmValueFn fn) {
+DatasetBuilder channels(int64_t T, int64_t F, megdata::SpctmValueFn fn = namedBins) {
   DatasetBuilder b;
   b.meg(L"A", 0, 0).meg(L"B", 1, 0).grid(T, F).spectra(0, std::move(fn));
   return b;
 }
-DatasetBuilder indexed(std::int64_t T, std::int64_t F) {
-  return channels(T, F, [](std::int64_t, std::int64_t t, std::int64_t f, int) { return binIndex(t, f); });
-}
 
-// An engine bound to a dataset, drawing absolute values with entry = trunc(|v|).
-struct Indexed {
-  std::unique_ptr<CArrayMEDataSetqv> ds;
-  CMEGSpctmDrawqv d;
+// Draws absolute values with entry = trunc(|v|).
+struct Indexed : Bound {
   TaggedTables tables{d};
-  explicit Indexed(const DatasetBuilder& b) : ds(b.build()) {
-    d.setDrawMEGData(ds.get());
+  explicit Indexed(const DatasetBuilder& b) : Bound(b) {
     d.m_bPolarity = 0;
     d.m_dStdMax = 1024.0;
   }
   int draw(MemoryCanvas& c, CRect rect) { return d.drawOneSpctmColumn01AbsoluteValue(&c.dc, rect, 0, 0); }
-  void placeAt(std::int64_t x, std::int64_t y) {
+  void placeAt(int64_t x, int64_t y) {
     d.m_bRecentre = false;
     d.m_nOriginX = x;
     d.m_nOriginY = y;
@@ -49,7 +37,7 @@ struct Indexed {
 }  // namespace
 
 TEST(OneChnlPlacement, CentresOnceAtOnePixelPerBinTruncatingTowardZero) {
-  Indexed e(indexed(7, 4));
+  Indexed e(channels(7, 4));
   MemoryCanvas c(80, 60);
   ASSERT_EQ(e.draw(c, CRect(10, 5, 50, 35)), 1);
   EXPECT_FALSE(e.d.m_bRecentre);
@@ -58,18 +46,17 @@ TEST(OneChnlPlacement, CentresOnceAtOnePixelPerBinTruncatingTowardZero) {
   for (int t = 0; t < 7; ++t)
     for (int f = 0; f < 4; ++f) EXPECT_EQ(c.at(26 + t, 22 - f), bin(t, f));
   EXPECT_EQ(c.inked(), 28);
-  // A later draw in another rectangle keeps the origin.
-  ASSERT_EQ(e.draw(c, CRect(0, 0, 80, 60)), 1);
+  ASSERT_EQ(e.draw(c, CRect(0, 0, 80, 60)), 1);  // a later draw keeps the origin
   EXPECT_EQ(e.d.m_nOriginX, 26);
   // Negative halves truncate toward zero: −9 + 7.5 → −1 and 2 − 2.5 → 0.
-  Indexed n(indexed(1, 5));
+  Indexed n(channels(1, 5));
   ASSERT_EQ(n.draw(c, CRect(-9, -8, 7, 2)), 1);
   EXPECT_EQ(n.d.m_nOriginX, -1);
   EXPECT_EQ(n.d.m_nOriginY, 0);
 }
 
 TEST(OneChnlPlacement, ALargerSpectrumStartsAtTheEdgesFromTheDrawWindowBegin) {
-  Indexed e(indexed(60, 50));
+  Indexed e(channels(60, 50));
   e.d.m_nWinTimeBegin = 5;
   e.d.m_nFirstFreq = 3;  // the window's frequency begin is 0: the first point stays
   MemoryCanvas c(70, 50);
@@ -78,8 +65,7 @@ TEST(OneChnlPlacement, ALargerSpectrumStartsAtTheEdgesFromTheDrawWindowBegin) {
   EXPECT_EQ(e.d.m_nOriginY, 35);
   EXPECT_EQ(e.d.m_nFirstTime, 5);
   EXPECT_EQ(e.d.m_nFirstFreq, 3);
-  // Columns 10 … 50 (the right edge itself is drawn), rows 35 (the bottom edge itself) up
-  // to 5, and nothing around them.
+  // Columns 10 … 50 and rows 35 up to 5 (both edges drawn), nothing around them.
   EXPECT_EQ(c.at(10, 35), bin(5, 3));
   EXPECT_EQ(c.at(50, 5), bin(45, 33));
   EXPECT_EQ(c.inked(CRect(10, 5, 51, 36)), 41 * 31);
@@ -87,7 +73,7 @@ TEST(OneChnlPlacement, ALargerSpectrumStartsAtTheEdgesFromTheDrawWindowBegin) {
 }
 
 TEST(OneChnlRaster, SkipsBinsLeftAndBelowAndStopsRightAndAbove) {
-  Indexed e(indexed(30, 30));
+  Indexed e(channels(30, 30));
   e.placeAt(8, 17);
   MemoryCanvas c(40, 40);
   ASSERT_EQ(e.draw(c, CRect(10, 5, 20, 15)), 1);
@@ -99,7 +85,7 @@ TEST(OneChnlRaster, SkipsBinsLeftAndBelowAndStopsRightAndAbove) {
 }
 
 TEST(OneChnlRaster, SquareSideIsTheTruncatedZoomAndSpacingTheZoom) {
-  Indexed e(indexed(3, 2));
+  Indexed e(channels(3, 2));
   e.d.m_dZoom = 3.0;
   MemoryCanvas c(80, 60);
   ASSERT_EQ(e.draw(c, CRect(0, 0, 80, 60)), 1);
@@ -122,7 +108,7 @@ TEST(OneChnlRaster, SquareSideIsTheTruncatedZoomAndSpacingTheZoom) {
 }
 
 TEST(OneChnlRaster, FirstDrawnPointsAndValuesNoWindowProduces) {
-  Indexed e(indexed(8, 6));
+  Indexed e(channels(8, 6));
   e.placeAt(30, 30);
   e.d.m_nFirstTime = 3;
   e.d.m_nFirstFreq = 2;
@@ -137,9 +123,9 @@ TEST(OneChnlRaster, FirstDrawnPointsAndValuesNoWindowProduces) {
   ASSERT_EQ(e.draw(before, CRect(0, 0, 60, 60)), 1);
   EXPECT_EQ(before.at(32, 29), bin(0, 0));
   EXPECT_EQ(before.inked(), 8 * 6);
-  // Nothing to draw, and still a completed drawing: first time point past the end, zooms
-  // that give no square or are not numbers, origins and first points far off.
-  const auto nothing = [&](std::int64_t first, double zoom, std::int64_t origin) {
+  // A completed drawing of nothing: first time point past the end, zooms that give no
+  // square or are not numbers, origins and first points far off.
+  const auto nothing = [&](int64_t first, double zoom, int64_t origin) {
     MemoryCanvas n(60, 60);
     e.placeAt(origin, origin);
     e.d.m_nFirstTime = e.d.m_nFirstFreq = first;
@@ -149,12 +135,12 @@ TEST(OneChnlRaster, FirstDrawnPointsAndValuesNoWindowProduces) {
   };
   nothing(8, 1.0, 30);
   for (double zoom : {0.5, 0.0, std::nan(""), 1e9, -1e9}) nothing(0, zoom, 30);
-  for (std::int64_t far : {INT64_MAX, INT64_MIN}) nothing(0, 1.0, far);
+  for (int64_t far : {INT64_MAX, INT64_MIN}) nothing(0, 1.0, far);
   nothing(INT64_MIN, 1.0, 30);
 }
 
 TEST(OneChnlRenderers, EntryPointsFillTheBackgroundChooseByStateAndRestoreTheContext) {
-  Indexed e(channels(2, 2, [](std::int64_t, std::int64_t t, std::int64_t, int) { return t == 0 ? 0.5 : -1.5; }));
+  Indexed e(channels(2, 2, [](int64_t, int64_t t, int64_t, int) { return t == 0 ? 0.5 : -1.5; }));
   e.d.m_bPolarity = 1;
   e.d.m_dStdMax = 1.0;
   e.d.m_crBackground = RGB(9, 9, 9);
@@ -178,7 +164,7 @@ TEST(OneChnlRenderers, EntryPointsFillTheBackgroundChooseByStateAndRestoreTheCon
     EXPECT_EQ(c.dc.GetCurrentPen(), &pen);
     EXPECT_EQ(c.dc.GetCurrentFont(), &font);
     EXPECT_EQ(c.dc.GetTextColor(), RGB(1, 2, 3));
-    EXPECT_EQ(c.dc.GetBkColor(), kWhite);  // set to white, not restored
+    EXPECT_EQ(c.dc.GetBkColor(), kWhite);                  // set to white, not restored
     EXPECT_EQ(c.dc.GetCurrentPosition(), CPoint(19, 21));  // the origin
   };
   check(&CMEGSpctmDrawqv::drawOneSpctmColumnStd, entry(kPos768, 384), entry(kNeg768, 767));
@@ -194,72 +180,69 @@ TEST(OneChnlRenderers, EntryPointsFillTheBackgroundChooseByStateAndRestoreTheCon
 TEST(OneChnlRenderers, DataSourcesDrawTheCurrentChannelOrAGroupStatistic) {
   // Constant per channel: mean 30, min −100, max 200, averaged positive 120, averaged
   // negative −60, RMS √13000 = 114.02 with the sign of the mean.
-  constexpr std::array<double, 4> kLevels{200.0, 40.0, -100.0, -20.0};
+  constexpr double kLevels[] = {200.0, 40.0, -100.0, -20.0};
   DatasetBuilder b;
   b.meg(L"A", 0, 0).meg(L"B", 1, 0).meg(L"C", 2, 0).meg(L"D", 3, 0).grid(3, 2).currentChannel(1);
-  b.spectra(0, [&](std::int64_t ch, std::int64_t, std::int64_t, int) { return kLevels[std::size_t(ch)]; });
+  b.spectra(0, [&](int64_t ch, int64_t, int64_t, int) { return kLevels[ch]; });
   Indexed e(b);
-  constexpr std::array<int, 7> kIndex{40, 30, 100, 200, 120, 60, 114};
+  constexpr int kIndex[] = {40, 30, 100, 200, 120, 60, 114};
   for (int source = 0; source <= 6; ++source) {
     MemoryCanvas c(20, 20);
     e.d.m_nDataSource = source;
     ASSERT_EQ(e.draw(c, CRect(0, 0, 20, 20)), 1);
-    EXPECT_EQ(c.at(8, 10), entry(kSingle1024, kIndex[std::size_t(source)])) << source;
+    EXPECT_EQ(c.at(8, 10), entry(kSingle1024, kIndex[source])) << source;
   }
 }
 
 namespace {
 
-// Results of the absolute, polarity, window and peak renderers on a fresh engine and
-// canvas each; a failed draw must leave canvas, current position and placement untouched.
-std::array<int, 4> renderAll(const DatasetBuilder& b, int source, int cls, int kind) {
+using Results = std::array<int, 4>;  // absolute, polarity, window, peak
+
+// Results of the four renderers on a fresh engine and canvas each; a failed draw must
+// leave canvas, current position and placement untouched.
+Results renderAll(const DatasetBuilder& b, int source, int cls, int kind) {
   using Draw = int (CMEGSpctmDrawqv::*)(CDC*, CRect, int, int);
   constexpr std::array<Draw, 4> kDraws{
       &CMEGSpctmDrawqv::drawOneSpctmColumn01AbsoluteValue, &CMEGSpctmDrawqv::drawOneSpctmColumn2PolarityValue,
       &CMEGSpctmDrawqv::drawOneSpctmColumnWindView, &CMEGSpctmDrawqv::drawOneSpctmColumnPeakView};
-  const auto ds = b.build();
-  std::array<int, 4> results{};
+  Results results{};
   for (std::size_t i = 0; i < kDraws.size(); ++i) {
-    CMEGSpctmDrawqv d;
-    d.setDrawMEGData(ds.get());
-    d.m_nDataSource = source;
-    d.m_dColorMin = d.m_dColorMax = 0.0;  // 0.5 is coloured in every view
+    Bound e(b);
+    e.d.m_nDataSource = source;
+    e.d.m_dColorMin = e.d.m_dColorMax = 0.0;  // 0.5 is coloured in every view
     MemoryCanvas c(20, 20);
     c.dc.MoveTo(3, 4);
-    results[i] = (d.*kDraws[i])(&c.dc, CRect(0, 0, 20, 20), cls, kind);
+    results[i] = (e.d.*kDraws[i])(&c.dc, CRect(0, 0, 20, 20), cls, kind);
     EXPECT_EQ(c.inked(), results[i] ? 4 : 0) << i;
     EXPECT_EQ(results[i] ? CPoint(9, 11) : CPoint(3, 4), c.dc.GetCurrentPosition()) << i;
-    EXPECT_EQ(d.m_bRecentre, results[i] == 0) << i;
+    EXPECT_EQ(e.d.m_bRecentre, results[i] == 0) << i;
   }
   return results;
 }
 
-using Results = std::array<int, 4>;  // absolute, polarity, window, peak
-double half(std::int64_t, std::int64_t, std::int64_t, int) { return 0.5; }
-
 }  // namespace
 
 TEST(OneChnlRenderers, MissingPiecesEndTheDrawingBeforeAnythingIsDrawn) {
-  EXPECT_EQ(renderAll(channels(2, 2, half), 0, 0, 0), (Results{1, 1, 1, 1}));
-  EXPECT_EQ(renderAll(channels(2, 2, half).currentSession(-1), 0, 0, 0), (Results{0, 0, 0, 0}));
-  EXPECT_EQ(renderAll(channels(2, 2, half).currentTrial(-1), 0, 0, 0), (Results{0, 0, 0, 0}));
-  EXPECT_EQ(renderAll(channels(2, 2, half).currentChannel(-1), 1, 0, 0), (Results{0, 0, 0, 0}));
-  EXPECT_EQ(renderAll(channels(2, 2, half), 0, 1, 0), (Results{0, 0, 0, 0}));  // no class 1
-  EXPECT_EQ(renderAll(channels(2, 2, half), 7, 0, 0), (Results{0, 0, 0, 0}));  // no source 7
+  const auto half = [] { return channels(2, 2, constant(0.5)); };
+  EXPECT_EQ(renderAll(half(), 0, 0, 0), (Results{1, 1, 1, 1}));
+  EXPECT_EQ(renderAll(half().currentSession(-1), 0, 0, 0), (Results{0, 0, 0, 0}));
+  EXPECT_EQ(renderAll(half().currentTrial(-1), 0, 0, 0), (Results{0, 0, 0, 0}));
+  EXPECT_EQ(renderAll(half().currentChannel(-1), 1, 0, 0), (Results{0, 0, 0, 0}));
+  EXPECT_EQ(renderAll(half(), 0, 1, 0), (Results{0, 0, 0, 0}));  // no class 1
+  EXPECT_EQ(renderAll(half(), 7, 0, 0), (Results{0, 0, 0, 0}));  // no source 7
   // Without a group summary only the standard pair draws, and only the channel itself.
-  EXPECT_EQ(renderAll(channels(2, 2, half).noSummary(), 0, 0, 0), (Results{1, 1, 0, 0}));
-  EXPECT_EQ(renderAll(channels(2, 2, half).noSummary(), 3, 0, 0), (Results{0, 0, 0, 0}));
+  EXPECT_EQ(renderAll(half().noSummary(), 0, 0, 0), (Results{1, 1, 0, 0}));
+  EXPECT_EQ(renderAll(half().noSummary(), 3, 0, 0), (Results{0, 0, 0, 0}));
   // The current channel has no spectrum, the other has: a group statistic still draws,
   // except in the window view, which needs the channel's spectrum whatever the source.
   DatasetBuilder noOwn;
-  noOwn.meg(L"A", 0, 0).noSpectrum().meg(L"B", 1, 0).grid(2, 2).spectra(0, half);
+  noOwn.meg(L"A", 0, 0).noSpectrum().meg(L"B", 1, 0).grid(2, 2).spectra(0, constant(0.5));
   EXPECT_EQ(renderAll(noOwn, 0, 0, 0), (Results{0, 0, 0, 0}));
   EXPECT_EQ(renderAll(noOwn, 1, 0, 0), (Results{1, 1, 0, 1}));
   DatasetBuilder noPower;
-  noPower.meg(L"A", 0, 0).noSpectrum(0, 2).grid(2, 2).spectra(0, half);
+  noPower.meg(L"A", 0, 0).noSpectrum(0, 2).grid(2, 2).spectra(0, constant(0.5));
   EXPECT_EQ(renderAll(noPower, 0, 0, 2), (Results{0, 0, 0, 0}));
-
-  Indexed e(channels(2, 2, half));
+  Bound e(half());
   EXPECT_EQ(e.d.drawOneSpctmColumn2PolarityValue(nullptr, CRect(0, 0, 9, 9), 0, 0), 0);
   EXPECT_EQ(e.d.drawOneSpctmColumnWindView(nullptr, CRect(0, 0, 9, 9), 0, 0), 0);
 }

@@ -1,31 +1,26 @@
 // The per-sensor patch renderers: one pixel per bin from the draw window's begin point,
-// right and top limits, and the two colour differences from the single-channel view
-// (view mode 1's middle entry, the peak view's centre). Values name their bins as in the
-// single-channel tests: the standard range 0 .. 1024 maps v to entry trunc(|v|).
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
-
-#include "draw/CMEGSpctmDrawqv.h"
-#include "host/data/DatasetBuilder.h"
-#include "tests/draw/DrawTestSupport.h"
+// right and top limits, and where the colours differ from the single-channel view (view
+// mode 1's middle entry, the peak view's centre). Values name their bins: the standard
+// range 0 .. 1024 maps v to entry trunc(|v|).
+#include "tests/draw/DrawCanvas.h"
 
 using namespace drawtest;
 
 namespace {
 
-COLORREF bin(std::int64_t t, std::int64_t f) { return entry(kSingle1024, static_cast<int>(10 * t + f + 1)); }
+COLORREF bin(int64_t t, int64_t f) { return entry(kSingle1024, binValue(0, t, f)); }
 
-// A spectral channel of kind 0: T × F values naming their bins, or 2 × 2 copies of `value`.
-std::unique_ptr<CSpctmChnlqv> spectrum(std::int64_t T, std::int64_t F, double value = -1.0) {
+// A spectral channel of kind 0: T × F values naming their bins, or copies of `value`.
+std::unique_ptr<CSpctmChnlqv> spectrum(int64_t T, int64_t F, double value = -1.0) {
   std::vector<double> values;
-  for (std::int64_t t = 0; t < T; ++t)
-    for (std::int64_t f = 0; f < F; ++f) values.push_back(value < 0.0 ? static_cast<double>(10 * t + f + 1) : value);
+  for (int64_t t = 0; t < T; ++t)
+    for (int64_t f = 0; f < F; ++f) values.push_back(value < 0.0 ? binValue(0, t, f) : value);
   auto s = std::make_unique<CSpctmChnlqv>();
   s->setSpctmData(0, T, F, std::move(values));
   return s;
 }
+
+using Draw = int (CMEGSpctmDrawqv::*)(CDC*, int, int, int, int, CSpctmChnlqv*, int, int);
 
 struct PatchEngine {
   CMEGSpctmDrawqv d;
@@ -55,12 +50,13 @@ TEST(Patch, ShowsTheDrawWindowFromItsBeginPointInsideTheLimits) {
   for (int i = 0; i < 40; ++i)
     for (int j = 0; j < 20; ++j) ASSERT_EQ(c->at(10 + i, 40 - j), bin(5 + i, 3 + j)) << i << ", " << j;
   EXPECT_EQ(c->inked(), 800);
-  // A spectrum smaller than the patch: only its own bins.
+  // A spectrum smaller than the patch: only its own bins; a one-pixel patch.
   e.d.m_nWinTimeBegin = e.d.m_nWinFreqBegin = 0;
   const auto few = spectrum(8, 6);
-  EXPECT_EQ(e.draw(few.get(), 10, 40, 49, 21)->inked(CRect(10, 35, 18, 41)), 48);
-  EXPECT_EQ(e.draw(few.get(), 10, 40, 49, 21)->inked(), 48);
-  EXPECT_EQ(e.draw(few.get(), 5, 30, 5, 30)->inked(), 1);  // a one-pixel patch
+  const auto small = e.draw(few.get(), 10, 40, 49, 21);
+  EXPECT_EQ(small->inked(CRect(10, 35, 18, 41)), 48);
+  EXPECT_EQ(small->inked(), 48);
+  EXPECT_EQ(e.draw(few.get(), 5, 30, 5, 30)->inked(), 1);
 }
 
 TEST(Patch, BeginPointsAndLimitsThatLeaveNothingOrShiftThePatch) {
@@ -81,37 +77,6 @@ TEST(Patch, BeginPointsAndLimitsThatLeaveNothingOrShiftThePatch) {
   EXPECT_EQ(c->inked(), 200);
 }
 
-TEST(Patch, ColoursDifferFromTheSingleChannelViewInTwoPlaces) {
-  auto ds = megdata::DatasetBuilder()
-                .meg(L"MLC11", 0, 0)
-                .grid(2, 2)
-                .spectra(0, [](std::int64_t, std::int64_t t, std::int64_t, int) { return t == 0 ? 5.0 : 1.5; })
-                .build();
-  CMEGSpctmDrawqv d;
-  TaggedTables tables(d);
-  d.setDrawMEGData(ds.get());
-  CSpctmChnlqv* s = d.m_pTrial->getChannel(0)->getSpctmChnl(false, 0);
-  MemoryCanvas c(20, 20);
-  // Window view, view mode 1, depth 256: values outside the colour range take entry 127
-  // in the patch, 128 in the single-channel view.
-  d.m_nViewMode = 1;
-  d.m_nColorDepth = 256;
-  ASSERT_EQ(d.drawSpctmContourmapWinView(&c.dc, 2, 5, 10, 0, s, 0, 0), 1);
-  EXPECT_EQ(c.at(2, 5), entry(kSingle256, 127));
-  ASSERT_EQ(d.drawOneSpctmColumnWindView(&c.dc, CRect(10, 10, 20, 20), 0, 0), 1);
-  EXPECT_EQ(c.at(14, 16), entry(kSingle256, 128));
-  // Peak view, view mode 3, outer range 0 .. 4: the single-channel centre is 2, so 1.5
-  // stays neutral there; the patch's centre is 0, so 1.5 is coloured (0.5 of a span of 3).
-  d.m_nViewMode = 3;
-  d.m_nColorDepth = 765;
-  d.m_dOuterMin = 0.0;
-  d.m_dOuterMax = 4.0;
-  ASSERT_EQ(d.drawSpctmContourmapPeakView(&c.dc, 2, 5, 10, 0, s, 0, 0), 1);
-  EXPECT_EQ(c.at(3, 5), entry(kPos768, 128));
-  ASSERT_EQ(d.drawOneSpctmColumnPeakView(&c.dc, CRect(10, 10, 20, 20), 0, 0), 1);
-  EXPECT_EQ(c.at(15, 16), entry(kNeg768, 0));
-}
-
 TEST(Patch, EntryPointsChooseByTheDrawStateAndTouchNoAttribute) {
   CMEGSpctmDrawqv d;
   TaggedTables tables(d);
@@ -121,7 +86,6 @@ TEST(Patch, EntryPointsChooseByTheDrawStateAndTouchNoAttribute) {
   c.dc.SelectObject(&pen);
   c.dc.SetTextColor(RGB(1, 2, 3));
   c.dc.SetBkColor(RGB(4, 5, 6));
-  using Draw = int (CMEGSpctmDrawqv::*)(CDC*, int, int, int, int, CSpctmChnlqv*, int, int);
   const auto colourOf = [&](Draw draw) {
     EXPECT_EQ((d.*draw)(&c.dc, 3, 3, 3, 3, s.get(), 0, 0), 1);
     return c.at(3, 3);
@@ -129,9 +93,12 @@ TEST(Patch, EntryPointsChooseByTheDrawStateAndTouchNoAttribute) {
   EXPECT_EQ(colourOf(&CMEGSpctmDrawqv::drawSpctmContourmapStd), entry(kPos768, 767));
   d.m_bPolarity = 0;
   EXPECT_EQ(colourOf(&CMEGSpctmDrawqv::drawSpctmContourmapStd), entry(kSingle1024, 1023));
-  for (int mode : {0, 1, 2, 3, 7}) {
+  // View mode 1 paints values outside the range with the entry below the middle (the
+  // single-channel view: the middle itself, 512).
+  for (auto [mode, expected] : {std::pair{0, entry(kSingle1024, 1023)}, std::pair{1, entry(kSingle1024, 511)},
+                                std::pair{2, entry(kPos768, 384)}, std::pair{3, entry(kPos768, 384)},
+                                std::pair{7, entry(kPos768, 384)}}) {
     d.m_nViewMode = mode;
-    const COLORREF expected = mode == 0 ? entry(kSingle1024, 1023) : mode == 1 ? entry(kSingle1024, 511) : entry(kPos768, 384);
     EXPECT_EQ(colourOf(&CMEGSpctmDrawqv::drawSpctmContourmapx), expected) << mode;
   }
   EXPECT_EQ(c.dc.GetCurrentPen(), &pen);
@@ -139,11 +106,26 @@ TEST(Patch, EntryPointsChooseByTheDrawStateAndTouchNoAttribute) {
   EXPECT_EQ(c.dc.GetBkColor(), RGB(4, 5, 6));
 }
 
+TEST(Patch, PeakViewCentresOnZeroWhereTheSingleChannelViewCentresByViewMode) {
+  // View mode 3, outer range 0 .. 4: the single-channel view centres on 2, so 1.5 stays
+  // neutral there; the patch centres on 0, so 1.5 is coloured (0.5 of a span of 3).
+  Bound e(megdata::DatasetBuilder().meg(L"MLC11", 0, 0).grid(2, 2).spectra(0, constant(1.5)));
+  TaggedTables tables(e.d);
+  e.d.m_nViewMode = 3;
+  e.d.m_dOuterMin = 0.0;
+  e.d.m_dOuterMax = 4.0;
+  MemoryCanvas c(20, 20);
+  CSpctmChnlqv* s = e.d.m_pTrial->getChannel(0)->getSpctmChnl(false, 0);
+  ASSERT_EQ(e.d.drawSpctmContourmapPeakView(&c.dc, 2, 5, 10, 0, s, 0, 0), 1);
+  EXPECT_EQ(c.at(3, 5), entry(kPos768, 128));
+  ASSERT_EQ(e.d.drawOneSpctmColumnPeakView(&c.dc, CRect(10, 10, 20, 20), 0, 0), 1);
+  EXPECT_EQ(c.at(15, 16), entry(kNeg768, 0));
+}
+
 TEST(Patch, NoArrayNoDrawing) {
   CMEGSpctmDrawqv d;
   const auto s = spectrum(2, 2, 0.5);
   MemoryCanvas c(10, 10);
-  using Draw = int (CMEGSpctmDrawqv::*)(CDC*, int, int, int, int, CSpctmChnlqv*, int, int);
   for (Draw draw : {Draw(&CMEGSpctmDrawqv::drawSpctmContourmap01AbsoluteValue),
                     Draw(&CMEGSpctmDrawqv::drawSpctmContourmap02PolarityValue),
                     Draw(&CMEGSpctmDrawqv::drawSpctmContourmapWinView),
