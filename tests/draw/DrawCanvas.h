@@ -36,6 +36,13 @@ inline megdata::SpctmValueFn constant(double v) {
 inline int binValue(int64_t c, int64_t t, int64_t f) { return static_cast<int>(1 + 100 * c + 10 * t + f); }
 inline double namedBins(int64_t c, int64_t t, int64_t f, int) { return binValue(c, t, f); }
 
+// n MEG channels named "C0", "C1" … at layout positions (i, 0).
+inline megdata::DatasetBuilder megChannels(int n) {
+  megdata::DatasetBuilder b;
+  for (int i = 0; i < n; ++i) b.meg(L"C" + std::to_wstring(i), i, 0);
+  return b;
+}
+
 // An engine bound to the current session and trial of a dataset built from `b`.
 struct Bound {
   std::unique_ptr<CArrayMEDataSetqv> ds;
@@ -109,6 +116,15 @@ struct MemoryCanvas {
     dc.SelectObject(old);
   }
 };
+
+// The attributes a drawing must leave on a device context as it found them.
+struct DcState {
+  CPen* pen;
+  CFont* font;
+  COLORREF text, bk;
+  bool operator==(const DcState&) const = default;
+};
+inline DcState dcState(const CDC& dc) { return {dc.GetCurrentPen(), dc.GetCurrentFont(), dc.GetTextColor(), dc.GetBkColor()}; }
 
 // Equal pixels in `area` of both canvases (the whole canvas by default).
 inline ::testing::AssertionResult sameImage(const MemoryCanvas& actual, const MemoryCanvas& expected,

@@ -196,23 +196,20 @@ TEST(Overlays, LeaveTheDeviceContextsAttributesAsTheyFoundThem) {
   MemoryCanvas c(200, 100);
   CPen pen(PS_DASH, 1, RGB(1, 2, 3));
   c.dc.SelectObject(&pen);
-  CFont* font = c.dc.GetCurrentFont();
   c.dc.SetTextColor(RGB(9, 8, 7));
-  const auto check = [&](int result, COLORREF bk) {
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(c.dc.GetCurrentPen(), &pen);
-    EXPECT_EQ(c.dc.GetCurrentFont(), font);
-    EXPECT_EQ(c.dc.GetTextColor(), RGB(9, 8, 7));
-    EXPECT_EQ(c.dc.GetBkColor(), bk);
-    c.dc.SetBkColor(RGB(7, 8, 9));
-  };
   c.dc.SetBkColor(RGB(7, 8, 9));
+  const DcState before = dcState(c.dc);
+  const auto check = [&](int result, COLORREF bk = RGB(7, 8, 9)) {
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(dcState(c.dc), (DcState{before.pen, before.font, before.text, bk}));
+    c.dc.SetBkColor(before.bk);
+  };
   const CRect r(0, 0, 200, 100);
-  check(e.d.drawSpctmColorScalePro(&c.dc, CRect(0, 0, 30, 100), 0, 0, 8), RGB(7, 8, 9));
-  check(e.d.drawSpctmColorScaleStdHrz(&c.dc, r, 0, 0, 8), RGB(7, 8, 9));
-  check(e.d.drawSpctmScaleBar(&c.dc, r, 0, 0), RGB(7, 8, 9));
-  check(e.d.drawSpctmSelectLine(&c.dc, r, 0, 0), RGB(7, 8, 9));
-  check(e.d.drawOneSpctmMeasures(&c.dc, r, 0, 0), RGB(7, 8, 9));
-  check(e.d.drawOneWaveColumn(&c.dc, r, 0, 0), RGB(7, 8, 9));
+  check(e.d.drawSpctmColorScalePro(&c.dc, CRect(0, 0, 30, 100), 0, 0, 8));
+  check(e.d.drawSpctmColorScaleStdHrz(&c.dc, r, 0, 0, 8));
+  check(e.d.drawSpctmScaleBar(&c.dc, r, 0, 0));
+  check(e.d.drawSpctmSelectLine(&c.dc, r, 0, 0));
+  check(e.d.drawOneSpctmMeasures(&c.dc, r, 0, 0));
+  check(e.d.drawOneWaveColumn(&c.dc, r, 0, 0));
   check(e.d.drawOneSpctmSelectInfo(&c.dc, r, 0, 0), kWhite);  // the read-out leaves white
 }

@@ -99,8 +99,6 @@ TEST(SelectInfo, TitleNamesTheDataSourceAndTheOriginLineUsesTheHeight) {
   const std::tuple<int, int, const wchar_t*, const wchar_t*> cases[] = {
       {0, 0, L"MLC11", L"X:150 (Time:0) Y:150 (Freq:0)"},  // origin line at (B − T0) − 12
       {1, 0, L"Group Mean", L"X:150 (Time:0) Y:150 (Freq:0)"},
-      {3, 0, L"Group Max", L"X:150 (Time:0) Y:150 (Freq:0)"},
-      {5, 0, L"Average Negative", L"X:150 (Time:0) Y:150 (Freq:0)"},
       {6, 0, L"RMS-sign", L"X:150 (Time:0) Y:150 (Freq:0)"},
       {9, 0, L"Unknown", L"X:150 (Time:0) Y:150 (Freq:0)"},
       {0, 1, L"MRC11", L"X:150 (Time:3) Y:150 (Freq:4)"},  // the current channel, first points 3, 4

@@ -86,25 +86,18 @@ TEST(OneChnlRaster, SkipsBinsLeftAndBelowAndStopsRightAndAbove) {
 
 TEST(OneChnlRaster, SquareSideIsTheTruncatedZoomAndSpacingTheZoom) {
   Indexed e(channels(3, 2));
-  e.d.m_dZoom = 3.0;
-  MemoryCanvas c(80, 60);
-  ASSERT_EQ(e.draw(c, CRect(0, 0, 80, 60)), 1);
+  e.d.m_dZoom = 2.5;
+  MemoryCanvas z(80, 60);
+  ASSERT_EQ(e.draw(z, CRect(0, 0, 80, 60)), 1);
   ASSERT_EQ(e.d.m_nOriginX, 38);  // placed as at zoom 1
   ASSERT_EQ(e.d.m_nOriginY, 31);
-  // Frequency point 0 covers rows 31 … 33, down from the origin row; point 1 rows 28 … 30.
+  // Squares of 2 at x = trunc(38 + 2.5 t) = 38, 40, 43 and y = trunc(31 − 2.5 f) = 31, 28,
+  // each reaching down from its row.
+  MemoryCanvas want(80, 60);
+  constexpr int kX[] = {38, 40, 43}, kY[] = {31, 28};
   for (int t = 0; t < 3; ++t)
-    for (int f = 0; f < 2; ++f)
-      for (int k = 0; k < 9; ++k) EXPECT_EQ(c.at(38 + 3 * t + k % 3, 31 - 3 * f + k / 3), bin(t, f));
-  EXPECT_EQ(c.inked(), 9 * 6);
-  // Zoom 2.5: squares of 2 at x = trunc(38 + 2.5 t) = 38, 40, 43 and y = 31, 28.
-  MemoryCanvas z(80, 60);
-  e.d.m_dZoom = 2.5;
-  ASSERT_EQ(e.draw(z, CRect(0, 0, 80, 60)), 1);
-  EXPECT_EQ(z.at(39, 32), bin(0, 0));
-  EXPECT_EQ(z.at(40, 31), bin(1, 0));
-  EXPECT_EQ(z.at(42, 31), kWhite);
-  EXPECT_EQ(z.at(43, 28), bin(2, 1));
-  EXPECT_EQ(z.inked(), 6 * 4);
+    for (int f = 0; f < 2; ++f) want.dc.FillSolidRect(kX[t], kY[f], 2, 2, bin(t, f));
+  EXPECT_TRUE(sameImage(z, want));
 }
 
 TEST(OneChnlRaster, FirstDrawnPointsAndValuesNoWindowProduces) {
@@ -155,16 +148,14 @@ TEST(OneChnlRenderers, EntryPointsFillTheBackgroundChooseByStateAndRestoreTheCon
     c.dc.SelectObject(&pen);
     c.dc.SelectObject(&font);
     c.dc.SetTextColor(RGB(1, 2, 3));
+    const DcState before = dcState(c.dc);
     e.d.m_bRecentre = true;
     ASSERT_EQ((e.d.*draw)(&c.dc, CRect(10, 10, 30, 30), 0, 0), 1);
     EXPECT_EQ(c.at(19, 21), first);
     EXPECT_EQ(c.at(20, 20), second);
     EXPECT_EQ(c.at(29, 29), RGB(9, 9, 9));
     EXPECT_EQ(c.inked(), 400);
-    EXPECT_EQ(c.dc.GetCurrentPen(), &pen);
-    EXPECT_EQ(c.dc.GetCurrentFont(), &font);
-    EXPECT_EQ(c.dc.GetTextColor(), RGB(1, 2, 3));
-    EXPECT_EQ(c.dc.GetBkColor(), kWhite);                  // set to white, not restored
+    EXPECT_EQ(dcState(c.dc), (DcState{&pen, &font, before.text, kWhite}));  // the background colour left white
     EXPECT_EQ(c.dc.GetCurrentPosition(), CPoint(19, 21));  // the origin
   };
   check(&CMEGSpctmDrawqv::drawOneSpctmColumnStd, entry(kPos768, 384), entry(kNeg768, 767));

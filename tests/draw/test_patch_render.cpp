@@ -86,6 +86,7 @@ TEST(Patch, EntryPointsChooseByTheDrawStateAndTouchNoAttribute) {
   c.dc.SelectObject(&pen);
   c.dc.SetTextColor(RGB(1, 2, 3));
   c.dc.SetBkColor(RGB(4, 5, 6));
+  const DcState before = dcState(c.dc);
   const auto colourOf = [&](Draw draw) {
     EXPECT_EQ((d.*draw)(&c.dc, 3, 3, 3, 3, s.get(), 0, 0), 1);
     return c.at(3, 3);
@@ -101,9 +102,7 @@ TEST(Patch, EntryPointsChooseByTheDrawStateAndTouchNoAttribute) {
     d.m_nViewMode = mode;
     EXPECT_EQ(colourOf(&CMEGSpctmDrawqv::drawSpctmContourmapx), expected) << mode;
   }
-  EXPECT_EQ(c.dc.GetCurrentPen(), &pen);
-  EXPECT_EQ(c.dc.GetTextColor(), RGB(1, 2, 3));
-  EXPECT_EQ(c.dc.GetBkColor(), RGB(4, 5, 6));
+  EXPECT_EQ(dcState(c.dc), before);
 }
 
 TEST(Patch, PeakViewCentresOnZeroWhereTheSingleChannelViewCentresByViewMode) {

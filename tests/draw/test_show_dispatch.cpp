@@ -12,12 +12,9 @@ using megdata::DatasetBuilder;
 namespace {
 
 DatasetBuilder signedSpectra(int channels, int64_t T, int64_t F) {
-  DatasetBuilder b;
-  for (int i = 0; i < channels; ++i) b.meg(L"S" + std::to_wstring(i), i, 0);
-  b.grid(T, F).selection(0, 2, 5, 1, 3).spectra(0, [](int64_t c, int64_t t, int64_t f, int) {
+  return megChannels(channels).grid(T, F).selection(0, 2, 5, 1, 3).spectra(0, [](int64_t c, int64_t t, int64_t f, int) {
     return 0.1 * static_cast<double>((c + t - f) % 15 - 7);
   });
-  return b;
 }
 
 // The draw-state switches the show operations choose by.
