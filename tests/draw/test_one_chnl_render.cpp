@@ -66,8 +66,7 @@ TEST(OneChnlPlacement, ALargerSpectrumStartsAtTheEdgesFromTheDrawWindowBegin) {
   EXPECT_EQ(e.d.m_nFirstTime, 5);
   EXPECT_EQ(e.d.m_nFirstFreq, 3);
   // Columns 10 … 50 and rows 35 up to 5 (both edges drawn), nothing around them.
-  EXPECT_EQ(c.at(10, 35), bin(5, 3));
-  EXPECT_EQ(c.at(50, 5), bin(45, 33));
+  EXPECT_TRUE(pixelsAre(c, {{10, 35, bin(5, 3)}, {50, 5, bin(45, 33)}}));
   EXPECT_EQ(c.inked(CRect(10, 5, 51, 36)), 41 * 31);
   EXPECT_EQ(c.inked(), 41 * 31);
 }
@@ -78,8 +77,7 @@ TEST(OneChnlRaster, SkipsBinsLeftAndBelowAndStopsRightAndAbove) {
   MemoryCanvas c(40, 40);
   ASSERT_EQ(e.draw(c, CRect(10, 5, 20, 15)), 1);
   // Time points 0, 1 (x 8, 9) and frequency points 0, 1 (y 17, 16) are skipped.
-  EXPECT_EQ(c.at(10, 15), bin(2, 2));
-  EXPECT_EQ(c.at(20, 5), bin(12, 12));
+  EXPECT_TRUE(pixelsAre(c, {{10, 15, bin(2, 2)}, {20, 5, bin(12, 12)}}));
   EXPECT_EQ(c.inked(CRect(10, 5, 21, 16)), 11 * 11);
   EXPECT_EQ(c.inked(), 11 * 11);
 }
@@ -148,15 +146,12 @@ TEST(OneChnlRenderers, EntryPointsFillTheBackgroundChooseByStateAndRestoreTheCon
     c.dc.SelectObject(&pen);
     c.dc.SelectObject(&font);
     c.dc.SetTextColor(RGB(1, 2, 3));
-    const DcState before = dcState(c.dc);
     e.d.m_bRecentre = true;
     ASSERT_EQ((e.d.*draw)(&c.dc, CRect(10, 10, 30, 30), 0, 0), 1);
-    EXPECT_EQ(c.at(19, 21), first);
-    EXPECT_EQ(c.at(20, 20), second);
-    EXPECT_EQ(c.at(29, 29), RGB(9, 9, 9));
+    EXPECT_TRUE(pixelsAre(c, {{19, 21, first}, {20, 20, second}, {29, 29, RGB(9, 9, 9)}}));
     EXPECT_EQ(c.inked(), 400);
-    EXPECT_EQ(dcState(c.dc), (DcState{&pen, &font, before.text, kWhite}));  // the background colour left white
-    EXPECT_EQ(c.dc.GetCurrentPosition(), CPoint(19, 21));  // the origin
+    EXPECT_EQ(dcState(c.dc), (DcState{&pen, &font, RGB(1, 2, 3), kWhite}));  // the background colour left white
+    EXPECT_EQ(c.dc.GetCurrentPosition(), CPoint(19, 21));                      // the origin
   };
   check(&CMEGSpctmDrawqv::drawOneSpctmColumnStd, entry(kPos768, 384), entry(kNeg768, 767));
   e.d.m_bPolarity = 0;
