@@ -124,7 +124,9 @@ struct DcState {
   COLORREF text, bk;
   bool operator==(const DcState&) const = default;
 };
-inline DcState dcState(const CDC& dc) { return {dc.GetCurrentPen(), dc.GetCurrentFont(), dc.GetTextColor(), dc.GetBkColor()}; }
+inline DcState dcState(const CDC& dc) {
+  return {dc.GetCurrentPen(), dc.GetCurrentFont(), dc.GetTextColor(), dc.GetBkColor()};
+}
 
 // Equal pixels in `area` of both canvases (the whole canvas by default).
 inline ::testing::AssertionResult sameImage(const MemoryCanvas& actual, const MemoryCanvas& expected,

@@ -24,7 +24,8 @@ struct Engine {
 template <class Rule>
 ::testing::AssertionResult colours(const Rule& rule, std::initializer_list<std::pair<double, COLORREF>> cases) {
   for (auto [v, colour] : cases)
-    if (rule(v) != colour) return ::testing::AssertionFailure() << v << " gives 0x" << std::hex << rule(v) << ", not 0x" << colour;
+    if (rule(v) != colour)
+      return ::testing::AssertionFailure() << v << " gives 0x" << std::hex << rule(v) << ", not 0x" << colour;
   return ::testing::AssertionSuccess();
 }
 
@@ -37,7 +38,8 @@ TEST(ColourRules, ColourDepthPicksTheTables) {
                         Case{768, kSingle768, 768, kPos256, kNeg256, 256}, Case{765, kSingle1024, 1024, kPos768, kNeg768, 768},
                         Case{1024, kSingle1024, 1024, kPos768, kNeg768, 768}, Case{0, kSingle1024, 1024, kPos768, kNeg768, 768}}) {
     e.d.m_nColorDepth = c.depth;
-    const COLORREF single = entry(c.single, c.size - 1), pos = entry(c.pos, c.pairSize - 1), neg = entry(c.neg, c.pairSize - 1);
+    const COLORREF single = entry(c.single, c.size - 1);
+    const COLORREF pos = entry(c.pos, c.pairSize - 1), neg = entry(c.neg, c.pairSize - 1);
     EXPECT_TRUE(colours(absoluteColour(e.d), {{-50.0, single}})) << c.depth;
     EXPECT_TRUE(colours(windowColour(e.d, WindowMiddle::Centre), {{50.0, single}})) << c.depth;
     EXPECT_TRUE(colours(polarityColour(e.d), {{50.0, pos}, {-50.0, neg}})) << c.depth;

@@ -40,7 +40,9 @@ struct Layout {
   int visible, rows, height, width;
   bool operator==(const Layout&) const = default;
 };
-Layout layout(const CMEGSpctmDrawqv& d) { return {d.m_nVisibleChannels, d.m_nRowsPerColumn, d.m_nRowHeight, d.m_nColumnWidth}; }
+Layout layout(const CMEGSpctmDrawqv& d) {
+  return {d.m_nVisibleChannels, d.m_nRowsPerColumn, d.m_nRowHeight, d.m_nColumnWidth};
+}
 
 // Paints the block of channel c expected with its first point at (x, y): `cols` × `rows`
 // bins of `table` from bin (t0, f0).

@@ -6,26 +6,20 @@ using megdata::DatasetBuilder;
 
 namespace {
 
-struct Window {
-  int64_t tb, te, fb, fe;
-  bool operator==(const Window&) const = default;
-};
+using Window = std::array<int64_t, 4>;  // time begin and end, frequency begin and end
 
 // An engine bound to one channel of Active spectra on a 100 × 50 grid.
 class ViewSteps : public ::testing::Test {
  protected:
   Window window() const { return {e.d.m_nWinTimeBegin, e.d.m_nWinTimeEnd, e.d.m_nWinFreqBegin, e.d.m_nWinFreqEnd}; }
   void setWindow(Window w) {
-    e.d.m_nWinTimeBegin = w.tb;
-    e.d.m_nWinTimeEnd = w.te;
-    e.d.m_nWinFreqBegin = w.fb;
-    e.d.m_nWinFreqEnd = w.fe;
+    std::tie(e.d.m_nWinTimeBegin, e.d.m_nWinTimeEnd, e.d.m_nWinFreqBegin, e.d.m_nWinFreqEnd) = std::tuple_cat(w);
   }
   Window selection() const {
     Window w{};
     const CSpctmTrialqv* s = e.d.m_pTrial->getSpctmTrial(false, 0);
-    s->getTrialSpctmSelectTime(w.tb, w.te);
-    s->getTrialSpctmSelectFreq(w.fb, w.fe);
+    s->getTrialSpctmSelectTime(w[0], w[1]);
+    s->getTrialSpctmSelectFreq(w[2], w[3]);
     return w;
   }
   Bound e{DatasetBuilder().meg(L"MLC11", 0, 0).grid(100, 50).spectra(0, constant(1.0))};
@@ -42,7 +36,7 @@ TEST_F(ViewSteps, AnimationStepsWrapsAndClamps) {
   for (const auto& [before, after] : steps) {
     setWindow(before);
     ASSERT_EQ(e.d.animateSpctm(10, 5, 0, 0), 1);
-    EXPECT_EQ(window(), after) << before.tb << " " << before.fb;
+    EXPECT_EQ(window(), after) << before[0] << " " << before[2];
   }
   // Applied, the window becomes the class's selection; not applied, the selection stays.
   EXPECT_EQ(selection(), (Window{0, 99, 0, 49}));
@@ -87,7 +81,9 @@ class Autofit : public ::testing::Test {
     ASSERT_NE(chnl, nullptr);
   }
   Ranges ranges() const { return {d.m_dStdMin, d.m_dStdMax, d.m_dOuterMin, d.m_dOuterMax}; }
-  int fit(int x0, int y0, int x1, int y1, int kind = 2) { return d.autoFitStdViewRng4CrntShowPro(x0, y0, x1, y1, chnl, 0, kind); }
+  int fit(int x0, int y0, int x1, int y1, int kind = 2) {
+    return d.autoFitStdViewRng4CrntShowPro(x0, y0, x1, y1, chnl, 0, kind);
+  }
   std::unique_ptr<CArrayMEDataSetqv> ds;
   CSpctmChnlqv* chnl = nullptr;
   CMEGSpctmDrawqv d;
