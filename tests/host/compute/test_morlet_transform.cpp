@@ -70,7 +70,6 @@ TEST(MorletWavelet, ZeroMeanAndUnitEnergyAcrossCycleCounts) {
     EXPECT_LT(std::abs(sum), 1e-12) << hz << " Hz";
     EXPECT_NEAR(energy, 1.0, 1e-12) << hz << " Hz";
     EXPECT_EQ(static_cast<std::int64_t>(w.samples().size()), 2 * w.halfLength() + 1);
-    EXPECT_NEAR(w.sigmaSamples(), cycles * 1000.0 / (2 * kPi * hz), 1e-9);
   }
 }
 
@@ -108,18 +107,22 @@ TEST(MorletSettings, FrequencyGridsAndValidation) {
   EXPECT_THROW(tf.transform(shortSignal, {nullptr, nullptr, out.data()}, ws), std::invalid_argument);
 }
 
-TEST(MorletTransform, SinusoidPeaksAtItsFrequencyWithItsAmplitude) {
-  const double amplitude = 3.7;
+// Away from the edges a cosine comes out at its own amplitude and phase (real part the
+// cosine, imaginary part the sine in quadrature), and its frequency holds the most power.
+TEST(MorletTransform, SinusoidPeaksAtItsFrequencyWithItsAmplitudeAndPhase) {
+  const double amplitude = 3.7, phase = 0.3;
   MorletTransform tf(benchSettings(), 1500);
-  for (double hz : {8.0, 20.0, 60.0}) {
-    const Result r = run(tf, cosine(1500, amplitude, hz, 1000.0, 0.3));
+  for (double hz : {8.0, 30.0, 60.0}) {
+    const Result r = run(tf, cosine(1500, amplitude, hz, 1000.0, phase));
     const std::int64_t f0 = indexOf(tf, hz);
     int checked = 0;
     for (std::int64_t t = 0; t < tf.timePoints(); ++t) {
       if (tf.isEdgeAffected(t, f0)) continue;
       ++checked;
-      const double magnitude = std::sqrt(r.power[at(tf, t, f0)]);
-      EXPECT_NEAR(magnitude, amplitude, 0.02 * amplitude) << hz << " Hz, t " << t;
+      const double angle = 2 * kPi * hz * static_cast<double>(tf.sampleOfTimePoint(t)) / 1000.0 + phase;
+      EXPECT_NEAR(std::sqrt(r.power[at(tf, t, f0)]), amplitude, 0.02 * amplitude) << hz << " Hz, t " << t;
+      EXPECT_NEAR(r.real[at(tf, t, f0)], amplitude * std::cos(angle), 0.02 * amplitude) << hz << " Hz, t " << t;
+      EXPECT_NEAR(r.imag[at(tf, t, f0)], amplitude * std::sin(angle), 0.02 * amplitude) << hz << " Hz, t " << t;
       for (std::int64_t f = 0; f < tf.frequencyPoints(); ++f) {
         if (f != f0) {
           EXPECT_LT(r.power[at(tf, t, f)], r.power[at(tf, t, f0)]);
@@ -127,18 +130,6 @@ TEST(MorletTransform, SinusoidPeaksAtItsFrequencyWithItsAmplitude) {
       }
     }
     EXPECT_GT(checked, 50) << hz << " Hz";
-  }
-}
-
-TEST(MorletTransform, RealAndImaginaryPartsAreInQuadrature) {
-  const double amplitude = 2.0, hz = 30.0, phase = 0.7;
-  MorletTransform tf(benchSettings(), 1500);
-  const Result r = run(tf, cosine(1500, amplitude, hz, 1000.0, phase));
-  const std::int64_t f0 = indexOf(tf, hz);
-  for (std::int64_t t = 20; t < 130; ++t) {
-    const double angle = 2 * kPi * hz * static_cast<double>(tf.sampleOfTimePoint(t)) / 1000.0 + phase;
-    EXPECT_NEAR(r.real[at(tf, t, f0)], amplitude * std::cos(angle), 0.01 * amplitude);
-    EXPECT_NEAR(r.imag[at(tf, t, f0)], amplitude * std::sin(angle), 0.01 * amplitude);
   }
 }
 
@@ -195,15 +186,13 @@ TEST(MorletTransform, MatchesDirectConvolutionAtEveryKeptSample) {
 }
 
 TEST(MorletTransform, DecimationKeepsLatencies) {
-  // A 40 Hz burst centred on sample 737; its power peaks at time point 737 / step whatever
-  // the step, and every decimated value is the full-rate value at its sample.
+  // A 40 Hz burst centred on sample 737: its power peaks at the time point of sample 737
+  // whatever the step. (Every kept value is checked against convolution at its sample.)
   std::vector<double> x(1501);
   for (std::size_t i = 0; i < x.size(); ++i) {
     const double t = (static_cast<double>(i) - 737.0) / 1000.0;
     x[i] = std::exp(-t * t / (2 * 0.03 * 0.03)) * std::cos(2 * kPi * 40.0 * t);
   }
-  MorletTransform full(benchSettings(1), 1501);
-  const Result rFull = run(full, x);
   for (std::int64_t step : {1, 4, 10, 25}) {
     MorletTransform tf(benchSettings(step), 1501);
     EXPECT_EQ(tf.timePoints(), (1501 + step - 1) / step);
@@ -212,9 +201,6 @@ TEST(MorletTransform, DecimationKeepsLatencies) {
     std::int64_t best = 0;
     for (std::int64_t t = 0; t < tf.timePoints(); ++t) {
       if (r.power[at(tf, t, f0)] > r.power[at(tf, best, f0)]) best = t;
-      for (std::int64_t f = 0; f < tf.frequencyPoints(); f += 9) {
-        EXPECT_NEAR(r.real[at(tf, t, f)], rFull.real[at(full, tf.sampleOfTimePoint(t), f)], 1e-10);
-      }
     }
     EXPECT_LE(std::abs(tf.sampleOfTimePoint(best) - 737), step / 2) << "step " << step;
   }

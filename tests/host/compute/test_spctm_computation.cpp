@@ -8,6 +8,7 @@
 #include <complex>
 #include <mutex>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 #include "host/data/DatasetBuilder.h"
@@ -63,6 +64,14 @@ DatasetBuilder epochs(int trials) {
 
 CMEGDataqv* sessionOf(const std::unique_ptr<CArrayMEDataSetqv>& ds) { return ds->getSessionData(-1); }
 
+// getSelectBE4DrawWave's answer and the sample range it gives.
+using WaveStrip = std::tuple<int, std::int64_t, std::int64_t>;
+WaveStrip waveStrip(const CSpctmTrialqv* st) {
+  std::int64_t b = -1, e = -1;
+  const int ok = st->getSelectBE4DrawWave(b, e);
+  return {ok, b, e};
+}
+
 const double* data(CMDTrialqv* trial, std::int64_t chnl, int cls, int kind) {
   CSpctmChnlqv* s = trial->getChannel(chnl)->getSpctmChnl(false, cls);
   return s != nullptr ? s->getSpctmDataPtr(kind) : nullptr;
@@ -95,13 +104,8 @@ TEST(SpctmComputation, ClassesAreCutByTheEpochTiming) {
   EXPECT_EQ(active->getSpctmFreq4FreqIndex(kF20), 20.0);
   EXPECT_EQ(active->isAccumSpctm(), 0);
   // The waveform strip starts at the sample of time point 0 and covers T steps.
-  std::int64_t b = 0, e = 0;
-  EXPECT_EQ(active->getSelectBE4DrawWave(b, e), 1);
-  EXPECT_EQ(b, 500);
-  EXPECT_EQ(e, 1099);
-  EXPECT_EQ(control->getSelectBE4DrawWave(b, e), 1);
-  EXPECT_EQ(b, 200);
-  EXPECT_EQ(e, 299);
+  EXPECT_EQ(waveStrip(active), (WaveStrip{1, 500, 1099}));
+  EXPECT_EQ(waveStrip(control), (WaveStrip{1, 200, 299}));
 
   // The kept values are the transform's at those samples.
   const MorletTransform transform(settings().morlet, kSamples);  // sampled at 1 kHz too
@@ -124,31 +128,22 @@ TEST(SpctmComputation, ClassesAreCutByTheEpochTiming) {
   }
 }
 
-TEST(SpctmComputation, ResultsAreRelativeToTheControlMean) {
+TEST(SpctmComputation, ResultsShowTheKnownAmplitudeChange) {
   auto ds = epochs(1).build();
   CMEGDataqv* session = sessionOf(ds);
   session->setSpctmComputation(std::make_shared<MorletSpctmComputation>(settings()));
   ASSERT_EQ(session->computTrialSpctmAllPro(nullptr, true), 1);
   CMDTrialqv* trial = session->getTrialqv(-1);
-  const std::int64_t T = 120, Tc = 20, F = 11;
-  for (std::int64_t f = 0; f < F; ++f) {
-    double meanPower = 0, meanReal = 0, meanImag = 0;
-    for (std::int64_t t = 0; t < Tc; ++t) {
-      meanPower += data(trial, 0, 1, 2)[t * F + f] / Tc;
-      meanReal += data(trial, 0, 1, 0)[t * F + f] / Tc;
-      meanImag += data(trial, 0, 1, 1)[t * F + f] / Tc;
-    }
-    for (std::int64_t t = 0; t < T; t += 17) {
-      const std::int64_t i = t * F + f;
-      EXPECT_NEAR(data(trial, 0, 2, 2)[i], (data(trial, 0, 0, 2)[i] - meanPower) / meanPower, 1e-9);
-      EXPECT_NEAR(data(trial, 0, 2, 0)[i], data(trial, 0, 0, 0)[i] - meanReal, 1e-12);
-      EXPECT_NEAR(data(trial, 0, 2, 1)[i], data(trial, 0, 0, 1)[i] - meanImag, 1e-12);
-    }
-  }
+  // (The arithmetic of the Results is tested on its own; here the classes it is fed.)
+  const std::int64_t F = 11;
   // Amplitude 1 in Control, 2 from 200 to 400 ms: power +300 % at 20 Hz.
   for (std::int64_t t = 40; t <= 80; t += 10) {
     EXPECT_NEAR(data(trial, 0, 2, 2)[t * F + kF20], 3.0, 0.1) << t;
     EXPECT_NEAR(data(trial, 1, 2, 2)[t * F + kF20], 0.0, 0.04) << t;  // steady tone: no change
+    // Control holds two whole periods of the steady tone, whose complex mean is 0: the
+    // complex Results are the Active values.
+    EXPECT_NEAR(data(trial, 1, 2, 0)[t * F + kF20], data(trial, 1, 0, 0)[t * F + kF20], 1e-4) << t;
+    EXPECT_NEAR(data(trial, 1, 2, 1)[t * F + kF20], data(trial, 1, 0, 1)[t * F + kF20], 1e-4) << t;
   }
 }
 
@@ -200,8 +195,7 @@ TEST(SpctmComputation, AccumulatedTrialsHoldSegmentSpectra) {
   for (int cls = 0; cls < 3; ++cls) EXPECT_EQ(segments->getSpctmTrial(false, cls)->isAccumSpctm(), 1);
   EXPECT_EQ(active->getTrialSpctmTimeStep(), 100);
   EXPECT_EQ(active->getSpctmLatencyMs4TimeIndex(7), 7.0);
-  std::int64_t b = -1, e = -1;
-  EXPECT_EQ(active->getSelectBE4DrawWave(b, e), 0);
+  EXPECT_EQ(std::get<0>(waveStrip(active)), 0);
 
   // Row 6 + j is segment j of the second source's Active window.
   const CMDChannelqv* source = session->getTrialqv(1)->getChannel(1);
@@ -279,7 +273,6 @@ TEST(SpctmComputation, ProgressProcessingFlagAndKeptSelection) {
   ASSERT_EQ(session->computTrialSpctmAllPro(nullptr, true), 1);
   ASSERT_FALSE(seen.empty());
   EXPECT_EQ(seen.back(), 100);
-  for (std::size_t i = 1; i < seen.size(); ++i) EXPECT_GT(seen[i], seen[i - 1]);
   EXPECT_TRUE(processingSeen);
   EXPECT_FALSE(session->m_bProcessing);
   EXPECT_TRUE(computation->lastError().empty());
