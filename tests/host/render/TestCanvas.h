@@ -1,9 +1,13 @@
 // Test helper: a memory device context drawing on a bitmap of its own, as the topographic
-// canvas's off-screen image is, with direct reads of its pixels.
+// canvas's off-screen image is, with direct reads of its pixels and a PNG of them written
+// into the test output folder for a person to look at.
 #pragma once
+
+#include <string>
 
 #include "platform/CBitmap.h"
 #include "platform/CDC.h"
+#include "platform/PngExport.h"
 
 struct TestCanvas {
   CBitmap bitmap;
@@ -16,4 +20,8 @@ struct TestCanvas {
   }
   const PixelSurface& pixels() const { return *bitmap.surface(); }
   COLORREF at(int x, int y) const { return pixels().colorAt(x, y); }
+  // Writes SPCTM_TEST_OUTPUT_DIR/<name>; false, with the reason in `error`, on failure.
+  bool writePng(const std::string& name, std::string& error) const {
+    return ::writePng(pixels(), std::string(SPCTM_TEST_OUTPUT_DIR) + "/" + name, &error);
+  }
 };
