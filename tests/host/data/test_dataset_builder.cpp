@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "host/data/DatasetBuilder.h"
 
@@ -39,8 +40,7 @@ TEST(DatasetBuilder, SpectraFromFunctionsArraysAndDefaults) {
   std::int64_t T = 0, F = 0;
   const double* b1 = t->getChannel(1)->getSpctmChnl(false, 1)->getSpctmDataPtr(1, &T, &F);
   ASSERT_NE(b1, nullptr);
-  EXPECT_EQ(T, 3);
-  EXPECT_EQ(F, 2);
+  EXPECT_EQ(std::pair(T, F), (std::pair<std::int64_t, std::int64_t>(3, 2)));
   EXPECT_EQ(b1[2 * 2 + 1], 1121.0);  // channel 1, kind 1, t 2, f 1
   EXPECT_EQ(t->getChannel(1)->getSpctmChnl(false, 1)->getSpctmDataPtr(2)[0], 9.0);
   EXPECT_EQ(t->getChannel(0)->getSpctmChnl(false, 1)->getSpctmDataPtr(3, &T, &F), nullptr);

@@ -4,12 +4,19 @@
 //   A = [0, 1, 10, 11, 20, 21]    B = [1, 2, −2, −4, 3, 6]
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "host/data/DatasetBuilder.h"
 
 namespace {
+
+// Answer and outputs of a query: the int it returns, then lo, hi, mean (range queries)
+// or minimum, mean, maximum, RMS (window statistics).
+using Range = std::tuple<int, double, double, double>;
+using Stats = std::tuple<int, double, double, double, double>;
 
 class TrialQueryTest : public ::testing::Test {
  protected:
@@ -29,127 +36,100 @@ class TrialQueryTest : public ::testing::Test {
              .build();
     trial = ds->getSessionData(-1)->getTrialqv(-1);
   }
+  Range all(int flag, int cls) {
+    double lo = 1, hi = 1, mean = 1;
+    const int ok = trial->getSpctmRangeAllChann(lo, hi, mean, flag, cls, 0);
+    return {ok, lo, hi, mean};
+  }
+  Range one(int source, std::int64_t chnl, bool whole, int kind = 0, bool abs = false) {
+    double lo = 1, hi = 1, mean = 1;
+    const int ok = abs ? trial->getSpctmRange4OneChnlShowAbs(source, chnl, lo, hi, mean, whole, 0, kind)
+                       : trial->getSpctmRange4OneChnlShow(source, chnl, lo, hi, mean, whole, 0, kind);
+    return {ok, lo, hi, mean};
+  }
+  Stats stats(int cls, std::int64_t chnl, std::int64_t tb, std::int64_t te, std::int64_t fb, std::int64_t fe) {
+    double mn = 1, mean = 1, mx = 1, rms = 1;
+    const int ok = trial->getSelectSpctmValueMMMR(0, cls, 0, chnl, tb, te, fb, fe, mn, mean, mx, rms);
+    return {ok, mn, mean, mx, rms};
+  }
   std::unique_ptr<CArrayMEDataSetqv> ds;
   CMDTrialqv* trial = nullptr;
 };
 
 TEST_F(TrialQueryTest, RangeOverAllChannelsHonoursTheFlag) {
-  double lo = 1, hi = 1, mean = 1;
-  EXPECT_EQ(trial->getSpctmRangeAllChann(lo, hi, mean, 0, 0, 0), 1);
-  EXPECT_EQ(lo, -4.0);
-  EXPECT_EQ(hi, 21.0);
-  EXPECT_DOUBLE_EQ(mean, 69.0 / 12);
-  // Flag 1: only shown and good channels (B is hidden).
-  EXPECT_EQ(trial->getSpctmRangeAllChann(lo, hi, mean, 1, 0, 0), 1);
-  EXPECT_EQ(lo, 0.0);
-  EXPECT_EQ(hi, 21.0);
+  EXPECT_EQ(all(0, 0), Range(1, -4, 21, 69.0 / 12));
+  EXPECT_EQ(all(1, 0), Range(1, 0, 21, 63.0 / 6));  // only shown and good channels: B is hidden
   ds->getSessionData(-1)->setGoodChnl4Alltrials(0, 0);
-  EXPECT_EQ(trial->getSpctmRangeAllChann(lo, hi, mean, 1, 0, 0), 0);  // nothing left
-  EXPECT_EQ(hi, 0.0);
-  EXPECT_EQ(trial->getSpctmRangeAllChann(lo, hi, mean, 0, 2, 0), 0);  // no Results class
+  EXPECT_EQ(all(1, 0), Range(0, 0, 0, 0));  // nothing left
+  EXPECT_EQ(all(0, 2), Range(0, 0, 0, 0));  // no Results class
 }
 
 TEST_F(TrialQueryTest, RangeOfOneChannelOrStatistic) {
-  double lo = 0, hi = 0, mean = 0;
-  EXPECT_EQ(trial->getSpctmRange4OneChnlShow(0, 1, lo, hi, mean, true, 0, 0), 1);
-  EXPECT_EQ(lo, -4.0);
-  EXPECT_EQ(hi, 6.0);
-  EXPECT_DOUBLE_EQ(mean, 1.0);
-  EXPECT_EQ(trial->getSpctmRange4OneChnlShowAbs(0, 1, lo, hi, mean, true, 0, 0), 1);
-  EXPECT_EQ(lo, 1.0);
-  EXPECT_EQ(hi, 6.0);
-  EXPECT_DOUBLE_EQ(mean, 3.0);
+  EXPECT_EQ(one(0, 1, true), Range(1, -4, 6, 1));
+  EXPECT_EQ(one(0, 1, true, 0, true), Range(1, 1, 6, 3));  // magnitudes
   // −1 is the current channel (A); false restricts to the selection (t 1..2).
-  EXPECT_EQ(trial->getSpctmRange4OneChnlShow(0, -1, lo, hi, mean, false, 0, 0), 1);
-  EXPECT_EQ(lo, 10.0);
-  EXPECT_EQ(hi, 21.0);
+  EXPECT_EQ(one(0, -1, false), Range(1, 10, 21, 15.5));
   // Statistic 3 (group maximum) over A and B: [1, 2, 10, 11, 20, 21].
-  EXPECT_EQ(trial->getSpctmRange4OneChnlShow(3, 99, lo, hi, mean, true, 0, 0), 1);
-  EXPECT_EQ(lo, 1.0);
-  EXPECT_EQ(hi, 21.0);
-  // Kind 2 is offset by 100.
-  EXPECT_EQ(trial->getSpctmRange4OneChnlShow(0, 0, lo, hi, mean, true, 0, 2), 1);
-  EXPECT_EQ(lo, 100.0);
+  EXPECT_EQ(one(3, 99, true), Range(1, 1, 21, 65.0 / 6));
+  EXPECT_EQ(one(0, 0, true, 2), Range(1, 100, 121, 110.5));  // kind 2 is offset by 100
   // A channel without spectrum, an unknown channel or source: 0 and zeros.
-  EXPECT_EQ(trial->getSpctmRange4OneChnlShow(0, 2, lo, hi, mean, true, 0, 0), 0);
-  EXPECT_EQ(lo, 0.0);
-  EXPECT_EQ(trial->getSpctmRange4OneChnlShow(0, 5, lo, hi, mean, true, 0, 0), 0);
-  EXPECT_EQ(trial->getSpctmRange4OneChnlShowAbs(7, -1, lo, hi, mean, true, 0, 0), 0);
+  EXPECT_EQ(one(0, 2, true), Range(0, 0, 0, 0));
+  EXPECT_EQ(one(0, 5, true), Range(0, 0, 0, 0));
+  EXPECT_EQ(one(7, -1, true, 0, true), Range(0, 0, 0, 0));
 }
 
 TEST_F(TrialQueryTest, MinMeanMaxRmsOverAWindow) {
-  double mn = 0, mean = 0, mx = 0, rms = 0;
-  EXPECT_EQ(trial->getSelectSpctmValueMMMR(0, 0, 0, 0, 1, 2, 0, 1, mn, mean, mx, rms), 1);
-  EXPECT_EQ(mn, 10.0);
-  EXPECT_DOUBLE_EQ(mean, 15.5);
-  EXPECT_EQ(mx, 21.0);
-  EXPECT_DOUBLE_EQ(rms, std::sqrt(1062.0 / 4));
-  // A window reaching past the grid is cut to it; −1 ends take the ordered selection.
-  EXPECT_EQ(trial->getSelectSpctmValueMMMR(0, 0, 0, 1, -1, 9, 1, -1, mn, mean, mx, rms), 1);
-  EXPECT_EQ(mn, -4.0);  // B at t 1..2, f 1
-  EXPECT_EQ(mx, 6.0);
-  EXPECT_DOUBLE_EQ(mean, 1.0);
-  // Inverted or outside windows are empty.
-  EXPECT_EQ(trial->getSelectSpctmValueMMMR(0, 0, 0, 0, 2, 1, 0, 1, mn, mean, mx, rms), 0);
-  EXPECT_EQ(mx, 0.0);
-  EXPECT_EQ(trial->getSelectSpctmValueMMMR(0, 0, 0, 0, 5, 8, 0, 1, mn, mean, mx, rms), 0);
-  EXPECT_EQ(trial->getSelectSpctmValueMMMR(0, 1, 0, 0, 0, 2, 0, 1, mn, mean, mx, rms), 0);
+  EXPECT_EQ(stats(0, 0, 1, 2, 0, 1), Stats(1, 10, 15.5, 21, std::sqrt(1062.0 / 4)));
+  // A window reaching past the grid is cut to it; −1 ends take the ordered selection:
+  // B at t 1..2, f 1.
+  EXPECT_EQ(stats(0, 1, -1, 9, 1, -1), Stats(1, -4, 1, 6, std::sqrt(52.0 / 2)));
+  // Inverted or outside windows, and a class without data, are empty.
+  EXPECT_EQ(stats(0, 0, 2, 1, 0, 1), Stats(0, 0, 0, 0, 0));
+  EXPECT_EQ(stats(0, 0, 5, 8, 0, 1), Stats(0, 0, 0, 0, 0));
+  EXPECT_EQ(stats(1, 0, 0, 2, 0, 1), Stats(0, 0, 0, 0, 0));
 }
 
 TEST_F(TrialQueryTest, PerFrequencyAmaxAmeanRms) {
-  // B over t 0..2: f0 = 1, −2, 3; f1 = 2, −4, 6.
-  std::vector<double> v(3, -1.0);
-  EXPECT_EQ(trial->getSelectSpctmValueXX(0, 0, 0, 1, 1, 0, 2, 0, 1, 2, v.data()), 1);
-  EXPECT_EQ(v[0], 3.0);
-  EXPECT_EQ(v[1], 6.0);
-  EXPECT_EQ(trial->getSelectSpctmValueXX(0, 0, 0, 2, 1, 0, 2, 0, 1, 2, v.data()), 1);
-  EXPECT_DOUBLE_EQ(v[0], 2.0);
-  EXPECT_DOUBLE_EQ(v[1], 4.0);
-  EXPECT_EQ(trial->getSelectSpctmValueXX(0, 0, 0, 6, 1, 0, 2, 0, 1, 2, v.data()), 1);  // 6 measures as 3
-  EXPECT_DOUBLE_EQ(v[0], std::sqrt(14.0 / 3));
-  EXPECT_DOUBLE_EQ(v[1], std::sqrt(56.0 / 3));
-  // Slot k belongs to frequency fb + k: frequency 2 does not exist and reads 0.
-  EXPECT_EQ(trial->getSelectSpctmValueXX(0, 0, 0, 1, 1, 0, 2, 1, 2, 3, v.data()), 1);
-  EXPECT_EQ(v[0], 6.0);
-  EXPECT_EQ(v[1], 0.0);
-  EXPECT_EQ(v[2], 0.0);
+  // B over t 0..2: f0 = 1, −2, 3; f1 = 2, −4, 6. Slot k belongs to frequency fb + k.
+  const auto slots = [&](int mode, std::int64_t tb, std::int64_t te, std::int64_t fb, std::int64_t fe) {
+    std::vector<double> v(3, -1.0);
+    const int ok = trial->getSelectSpctmValueXX(0, 0, 0, mode, 1, tb, te, fb, fe, 3, v.data());
+    return std::pair{ok, v};
+  };
+  using Slots = std::pair<int, std::vector<double>>;
+  EXPECT_EQ(slots(1, 0, 2, 0, 1), Slots(1, {3, 6, 0}));  // frequency 2 does not exist: 0
+  EXPECT_EQ(slots(2, 0, 2, 0, 1), Slots(1, {2, 4, 0}));
+  EXPECT_EQ(slots(6, 0, 2, 0, 1), Slots(1, {std::sqrt(14.0 / 3), std::sqrt(56.0 / 3), 0}));  // 6 measures as 3
   // Frequencies −2 and −1 lie below the grid: slots 0 and 1 read 0, slot 2 is frequency 0.
-  EXPECT_EQ(trial->getSelectSpctmValueXX(0, 0, 0, 1, 1, 0, 2, -2, 0, 3, v.data()), 1);
-  EXPECT_EQ(v[0], 0.0);
-  EXPECT_EQ(v[1], 0.0);
-  EXPECT_EQ(v[2], 3.0);
-  // Unknown mode, inverted window: 0 and a zeroed buffer.
-  v.assign(3, -1.0);
-  EXPECT_EQ(trial->getSelectSpctmValueXX(0, 0, 0, 0, 1, 0, 2, 0, 1, 3, v.data()), 0);
-  EXPECT_EQ(v[2], 0.0);
-  EXPECT_EQ(trial->getSelectSpctmValueXX(0, 0, 0, 1, 1, 2, 0, 0, 1, 2, v.data()), 0);
+  EXPECT_EQ(slots(1, 0, 2, -2, 0), Slots(1, {0, 0, 3}));
+  // Unknown mode, inverted window, no buffer: 0 and a zeroed buffer.
+  EXPECT_EQ(slots(0, 0, 2, 0, 1), Slots(0, {0, 0, 0}));
+  EXPECT_EQ(slots(1, 2, 0, 0, 1), Slots(0, {0, 0, 0}));
   EXPECT_EQ(trial->getSelectSpctmValueXX(0, 0, 0, 1, 1, 0, 2, 0, 1, 2, nullptr), 0);
 }
 
 TEST_F(TrialQueryTest, SelectionSumAndSize) {
-  double sum = -1;
-  std::int64_t points = -1;
-  // Current channel A over the selection (t 1..2, f 0..1): 10 + 11 + 20 + 21.
-  EXPECT_EQ(trial->getSelectSpctmValueX_PhyVirt(0, -1, -1, -1, -1, -1, sum, points, 0, 0), 1);
-  EXPECT_EQ(sum, 62.0);
-  EXPECT_EQ(points, 4);
-  // Group mean over the same window: (A + B) / 2 summed = (62 + (−2 − 4 + 3 + 6)) / 2.
-  EXPECT_EQ(trial->getSelectSpctmValueX_PhyVirt(1, -1, -1, -1, -1, -1, sum, points, 0, 0), 1);
-  EXPECT_DOUBLE_EQ(sum, 32.5);
-  EXPECT_EQ(trial->getSelectSpctmValueX_PhyVirt(0, -1, -1, -1, -1, -1, sum, points, 1, 0), 0);
-  EXPECT_EQ(points, 0);
+  const auto sum = [&](int source, int cls) {
+    double total = -1;
+    std::int64_t points = -1;
+    const int ok = trial->getSelectSpctmValueX_PhyVirt(source, -1, -1, -1, -1, -1, total, points, cls, 0);
+    return std::tuple{ok, total, points};
+  };
+  // Current channel A over the selection (t 1..2, f 0..1): 10 + 11 + 20 + 21; the group
+  // mean over it: (62 + (−2 − 4 + 3 + 6)) / 2.
+  EXPECT_EQ(sum(0, 0), std::tuple(1, 62.0, std::int64_t{4}));
+  EXPECT_EQ(sum(1, 0), std::tuple(1, 32.5, std::int64_t{4}));
+  EXPECT_EQ(sum(0, 1), std::tuple(0, 0.0, std::int64_t{0}));
 
-  std::int64_t tb = -1, te = -1, fb = -1, fe = -1;
-  EXPECT_EQ(trial->getSpctmSize(true, tb, te, fb, fe, 0), 6);
-  EXPECT_EQ(te, 2);
-  EXPECT_EQ(fe, 1);
-  EXPECT_EQ(trial->getSpctmSize(false, tb, te, fb, fe, 0), 4);
-  EXPECT_EQ(tb, 1);
-  EXPECT_EQ(te, 2);
-  EXPECT_EQ(fb, 0);
-  EXPECT_EQ(fe, 1);
-  EXPECT_EQ(trial->getSpctmSize(true, tb, te, fb, fe, 2), 0);
-  EXPECT_EQ(te, 0);
+  using Size = std::array<std::int64_t, 5>;  // count, tb, te, fb, fe
+  const auto size = [&](bool whole, int cls) {
+    Size z{0, -1, -1, -1, -1};
+    z[0] = trial->getSpctmSize(whole, z[1], z[2], z[3], z[4], cls);
+    return z;
+  };
+  EXPECT_EQ(size(true, 0), (Size{6, 0, 2, 0, 1}));
+  EXPECT_EQ(size(false, 0), (Size{4, 1, 2, 0, 1}));
+  EXPECT_EQ(size(true, 2), (Size{0, 0, 0, 0, 0}));
 }
 
 TEST_F(TrialQueryTest, WindowAsText) {
