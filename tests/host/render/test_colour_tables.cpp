@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/render/ColourSpace.h"
+#include "TestCanvas.h"
 
 using namespace hostrender;
 
@@ -130,4 +131,30 @@ TEST(ColourTables, PerceptuallyEvenAndReadableWithColourVisionDeficiencies) {
   for (const Matrix& m : kDeficiencies)
     for (int k = 768 / 5; k < 768; ++k)
       ASSERT_GT(deltaEOk(simulate(m, c.m_pPositiveColor768[k]), simulate(m, c.m_pNegativeColor768[k])), 0.08) << k;
+}
+
+// For a person to judge: every table as a strip, then each polarity pair as one scale
+// from its strongest negative to its strongest positive colour, on white and on black.
+TEST(ColourTables, WritesAPictureOfEveryTable) {
+  const CADRindex2Colorqv c;
+  const std::vector<Table> tables = allTables(c);
+  constexpr int kWidth = 1024, kRow = 36, kHalf = 10 * kRow + 8;
+  TestCanvas picture(kWidth + 16, 2 * kHalf, RGB(255, 255, 255));
+  picture.dc.FillSolidRect(0, kHalf, kWidth + 16, kHalf, RGB(0, 0, 0));
+  for (int row = 0; row < 10; ++row) {
+    for (int x = 0; x < kWidth; ++x) {
+      COLORREF colour = 0;
+      if (row < 8) {
+        const Table& t = tables[static_cast<std::size_t>(row)];
+        colour = t.colours[x * t.size / kWidth];
+      } else {
+        const Table &positive = tables[row == 8 ? 4 : 6], &negative = tables[row == 8 ? 5 : 7];
+        const int k = x * 2 * positive.size / kWidth;
+        colour = k < positive.size ? negative.colours[positive.size - 1 - k] : positive.colours[k - positive.size];
+      }
+      for (int top : {8, kHalf + 8}) picture.dc.FillSolidRect(8 + x, top + row * kRow, 1, kRow - 8, colour);
+    }
+  }
+  std::string error;
+  EXPECT_TRUE(picture.writePng("colour_tables.png", error)) << error;
 }
