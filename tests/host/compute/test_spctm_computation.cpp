@@ -133,8 +133,8 @@ TEST(SpctmComputation, ResultsShowTheKnownAmplitudeChange) {
   session->setSpctmComputation(std::make_shared<MorletSpctmComputation>(settings()));
   ASSERT_EQ(session->computTrialSpctmAllPro(nullptr, true), 1);
   CMDTrialqv* trial = session->getTrialqv(-1);
-  // (The arithmetic of the Results is tested on its own; here the classes it is fed.)
   const std::int64_t F = 11;
+  // The arithmetic of the Results is tested on its own; here the classes it is fed.
   // Amplitude 1 in Control, 2 from 200 to 400 ms: power +300 % at 20 Hz.
   for (std::int64_t t = 40; t <= 80; t += 10) {
     EXPECT_NEAR(data(trial, 0, 2, 2)[t * F + kF20], 3.0, 0.1) << t;
@@ -271,6 +271,7 @@ TEST(SpctmComputation, ProgressProcessingFlagAndKeptSelection) {
   EXPECT_EQ(last, 100);
   EXPECT_TRUE(processingSeen);
   EXPECT_FALSE(session->m_bProcessing);
+  EXPECT_TRUE(computation->lastError().empty());
 
   // "Update" recomputes the same grid: the user's selection stays.
   CSpctmTrialqv* active = session->getTrialqv(-1)->getSpctmTrial(false, 0);
