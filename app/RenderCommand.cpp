@@ -28,7 +28,8 @@ void selectChannel(CMDTrialqv& trial, const std::wstring& name) {
       trial.setCurrentChannel(i);
       return;
     }
-    names += (names.empty() ? "" : " ") + narrow(ch->m_strName);
+    if (!names.empty()) names += ' ';
+    names += narrow(ch->m_strName);
   }
   throw UsageError("no channel named '" + narrow(name) + "'; the dataset has: " + names);
 }

@@ -29,7 +29,8 @@ int oneOf(const std::string& option, const std::string& text, std::initializer_l
   std::string list;
   for (const char* w : words) {
     if (text == w) return i;
-    list += (i++ ? "|" : "") + std::string(w);
+    if (i++ > 0) list += '|';
+    list += w;
   }
   throw UsageError(option + " needs one of " + list + ", got '" + text + "'");
 }
