@@ -73,8 +73,9 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
   if (fromSettings && !loadDrawSettings(engine, o.settingsIn, err)) return 1;
   const auto use = [&](const char* option) { return !fromSettings || o.has(option); };
   if (use("--colour")) applyColouring(engine, o.colouring);
-  if (use("--zoom")) engine.m_dZoom = o.zoom;
   engine.m_nDataSource = o.dataSource;
+  if (use("--zoom"))
+    engine.m_dZoom = o.zoom > 0 ? o.zoom : fittedZoom(engine, CRect(0, 0, o.width, o.height), o.spctmClass, o.dataKind);
   if (use("--begin")) {
     engine.m_nWinTimeBegin = o.timeBegin;
     engine.m_nWinFreqBegin = o.freqBegin;

@@ -120,7 +120,11 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
       o.autoRange = value == "auto";
       if (!o.autoRange) std::tie(o.rangeLow, o.rangeHigh) = rangeOf(option, value);
     } else if (option == "--zoom") {
-      o.zoom = static_cast<int>(integerIn(option, value, 1, 64));
+      try {
+        o.zoom = value == "fit" ? 0 : static_cast<int>(integerIn(option, value, 1, 64));
+      } catch (const UsageError&) {
+        throw UsageError("--zoom needs fit or a whole number from 1 to 64, got '" + value + "'");
+      }
     } else if (option == "--size") {
       const auto [w, h] = pairIn(option, value, 'x', 16, 8192);
       o.width = static_cast<int>(w);
@@ -181,7 +185,8 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
                           colour range, the magnitudes polarity and absolute span (0 to
                           the larger end when LO < 0 < HI) and the peak view's outer
                           range half a span further out (default auto)
-  --zoom N                single view: pixels per bin, 1 to 64 (default 1)
+  --zoom N|fit            single view: pixels per bin, 1 to 64; fit takes the largest
+                          that leaves the rulers and labels room in the image (default fit)
   --size WxH              image size in pixels, each 16 to 8192 (default 640x400)
   --begin T,F             first time and frequency point of the draw window: where the
                           patches start, and where a single view too large for the image

@@ -32,7 +32,7 @@ struct RenderOptions {
   std::wstring channel;      // empty: the dataset's current channel
   Modality modality = Modality::Meg;
   Colouring colouring = Colouring::Polarity;
-  int zoom = 1;
+  int zoom = 0;              // pixels per bin; 0 fits the picture to the image
   int width = 640;
   int height = 400;
   bool autoRange = true;     // ranges fitted to the data drawn, else rangeLow … rangeHigh

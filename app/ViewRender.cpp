@@ -89,6 +89,14 @@ bool placeZoomedPicture(CMEGSpctmDrawqv& engine, const CRect& rect, int spctmCla
   return true;
 }
 
+int fittedZoom(CMEGSpctmDrawqv& engine, const CRect& rect, int spctmClass, int dataKind) {
+  const auto [T, F] = drawnCounts(engine, spctmClass, dataKind);
+  if (T < 1 || F < 1) return 1;
+  const std::int64_t across = (std::int64_t{rect.Width()} - 200) / T;
+  const std::int64_t up = (std::int64_t{rect.Height()} - 120) / F;
+  return static_cast<int>(std::clamp<std::int64_t>(std::min(across, up), 1, 64));
+}
+
 int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind,
                    const SingleLayers& layers) {
   // The canvas's order: the spectrogram with its background, the selection read-outs,

@@ -38,6 +38,11 @@ struct SingleLayers {
 // or the data source has no array for the class and kind.
 bool placeZoomedPicture(CMEGSpctmDrawqv& engine, const CRect& rect, int spctmClass, int dataKind);
 
+// The largest whole zoom, 1 to 64, at which the single-channel picture fits `rect` with
+// room for its rulers and labels: 100 pixels at either side and 60 above and below.
+// 1 when there is nothing to draw.
+int fittedZoom(CMEGSpctmDrawqv& engine, const CRect& rect, int spctmClass, int dataKind);
+
 // The single-channel view of the current channel (or the data source's group statistic)
 // in `rect`, placed anew by placeZoomedPicture: the background and the renderer the draw
 // state chooses, then the layers in the canvas's order; with the read-outs through

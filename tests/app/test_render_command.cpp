@@ -66,8 +66,8 @@ TEST(RenderOptions, ParsesEveryOptionInBothSpellings) {
 
 TEST(RenderOptions, MistakesNameTheOptionAndWhatItAccepts) {
   const std::pair<std::vector<std::string>, std::string> withOut[] = {
-      {{"--zoom", "0"}, "--zoom needs a whole number from 1 to 64, got '0'"},
-      {{"--zoom", "2.5"}, "--zoom needs a whole number from 1 to 64, got '2.5'"},
+      {{"--zoom", "0"}, "--zoom needs fit or a whole number from 1 to 64, got '0'"},
+      {{"--zoom", "2.5"}, "--zoom needs fit or a whole number from 1 to 64, got '2.5'"},
       {{"--source", "7"}, "--source needs a whole number from 0 to 6, got '7'"},
       {{"--columns", "0"}, "--columns needs a whole number from 1 to 64, got '0'"},
       {{"--class", "act2"}, "--class needs one of act|ctl|rst, got 'act2'"},
@@ -153,6 +153,13 @@ TEST(SingleView, ZoomedPictureCentredWhereItFitsElseFromTheDrawWindow) {
   EXPECT_EQ(engine.m_nFirstTime, 5);
   EXPECT_EQ(engine.m_nOriginY, 80);
   EXPECT_FALSE(placeZoomedPicture(engine, CRect(10, 0, 210, 100), 1, 0));  // no Control spectra
+
+  // Fitted: 100 pixels free at either side, 60 above and below, whole zooms 1 to 64.
+  EXPECT_EQ(fittedZoom(engine, CRect(0, 0, 640, 400), 0, 0), 11);   // (640 − 200) / 40; (400 − 120) / 10 = 28
+  EXPECT_EQ(fittedZoom(engine, CRect(0, 0, 1000, 300), 0, 0), 18);  // (300 − 120) / 10
+  EXPECT_EQ(fittedZoom(engine, CRect(0, 0, 100, 100), 0, 0), 1);
+  EXPECT_EQ(fittedZoom(engine, CRect(0, 0, 8000, 8000), 0, 0), 64);
+  EXPECT_EQ(fittedZoom(engine, CRect(0, 0, 640, 400), 1, 0), 1);  // nothing to draw
 }
 
 TEST(PatchGrid, CellsTileTheImageRowByRow) {
