@@ -112,7 +112,10 @@ int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spct
   }
   if (layers.wave) engine.drawOneWaveColumn(&dc, rect, spctmClass, dataKind);
   if (layers.measures) engine.drawOneSpctmMeasures(&dc, rect, spctmClass, dataKind);
-  if (layers.colourScale) engine.showSpctmColorScale(&dc, rect, spctmClass, dataKind, 20);
+  // The scale's last label starts at its last bar and runs on to the right; the figure
+  // keeps 60 pixels for it so that the image's edge does not cut it.
+  if (layers.colourScale)
+    engine.showSpctmColorScale(&dc, CRect(rect.left, rect.top, rect.right - 60, rect.bottom), spctmClass, dataKind, 20);
   return 1;
 }
 

@@ -236,9 +236,11 @@ TEST(SingleView, LayersJoinOverTheSpectrogramInTheCanvasOrder) {
   EXPECT_EQ(full.colorAt(76, 50), RGB(255, 20, 20));
   // The time ruler runs 12 pixels under the picture's origin row.
   EXPECT_EQ(full.colorAt(100, 67), RGB(0, 0, 0));
-  // The horizontal legend fills the bottom 20 rows from the middle.
-  EXPECT_EQ(full.colorAt(199, 90), lastBar);
-  EXPECT_EQ(plain.colorAt(199, 90), RGB(255, 255, 255));
+  // The horizontal legend fills the bottom 20 rows from the middle of a strip 60 pixels
+  // short of the right edge, room for its last label: 20 bars of 3 from x = 70.
+  EXPECT_EQ(full.colorAt(129, 90), lastBar);
+  EXPECT_EQ(full.colorAt(130, 90), RGB(255, 255, 255));
+  EXPECT_EQ(plain.colorAt(129, 90), RGB(255, 255, 255));
 }
 
 namespace {
