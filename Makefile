@@ -69,6 +69,8 @@ run: build
 	  --zoom 6 --size 1000x440 --select 85,95,30,35 --range -3,3 --out $(OUT)/effect-beta-MLC32.png
 	$(BUILD)/bin/spctm-view render --view patches --class rst --kind power --range -3,3 --size 1600x1000 \
 	  --out $(OUT)/patches-meg.png
+	$(BUILD)/bin/spctm-view render --view patches --modality eeg --class rst --kind power --range -3,3 \
+	  --size 1200x800 --out $(OUT)/patches-eeg.png
 	$(BUILD)/bin/spctm-view render --view columns --class rst --kind power --columns 8 --grid \
 	  --select 60,70,0,38 --size 1800x1100 --out $(OUT)/columns-all.png \
 	  --save-settings $(OUT)/columns.settings
