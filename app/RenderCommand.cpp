@@ -6,7 +6,8 @@
 #include "app/SettingsFile.h"
 #include "app/ViewRender.h"
 #include "host/io/DemoDataset.h"
-#include "platform/PngExport.h"
+#include "platform/gdi/CBitmap.h"
+#include "platform/gdi/PngExport.h"
 
 namespace spctmview {
 namespace {

@@ -2,6 +2,10 @@
 
 #include <ostream>
 
+#include "platform/gdi/CArchive.h"
+#include "platform/ui/CWinApp.h"
+#include "platform/ui/UiServices.h"
+
 namespace spctmview {
 namespace {
 

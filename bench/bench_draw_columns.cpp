@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "draw/CMEGSpctmDrawqv.h"
-#include "host/data/DatasetBuilder.h"
+#include "tests/support/DatasetBuilder.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "draw/CMEGSpctmDrawqv.h"
-#include "host/data/DatasetBuilder.h"
+#include "tests/support/DatasetBuilder.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "host/render/CBitmapHighQualityDrawqv.h"
 #include "host/render/CContourLineMapqv.h"
 #include "host/render/CDrawClipsqv.h"
-#include "platform/CBitmap.h"
+#include "platform/gdi/CBitmap.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "host/data/DatasetBuilder.h"
+#include "tests/support/DatasetBuilder.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "host/data/SpctmBatch.h"
+#include "host/compute/SpctmBatch.h"
 
 namespace {
 

@@ -9,7 +9,9 @@
 
 #include "host/data/CArrayMEDataSetqv.h"
 #include "host/render/CADRindex2Colorqv.h"
-#include "platform/afxwin.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/CPen.h"
 
 class CMEGSpctmDraw : public CADRindex2Colorqv {
  public:

@@ -1,5 +1,7 @@
 #include "draw/CMEGSpctmDraw9File.h"
 
+#include "platform/ui/CommonDialogs.h"
+
 namespace {
 
 constexpr const wchar_t* kSignature = L"MEGSPCTMDRAW";

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "draw/CMEGSpctmDraw8ContourMap01Std.h"
+#include "platform/gdi/CArchive.h"
 
 class CMEGSpctmDraw9File : public CMEGSpctmDraw8ContourMap01Std {
  public:

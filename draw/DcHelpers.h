@@ -9,7 +9,9 @@
 #include <string>
 
 #include "draw/DrawNumbers.h"
-#include "platform/afxwin.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/CPen.h"
 
 namespace spctmdraw {
 

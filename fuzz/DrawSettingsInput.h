@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "draw/CMEGSpctmDrawqv.h"
-#include "host/data/DatasetBuilder.h"
+#include "platform/ui/CWinApp.h"
+#include "platform/ui/UiServices.h"
+#include "tests/support/DatasetBuilder.h"
 
 namespace fuzzinput {
 

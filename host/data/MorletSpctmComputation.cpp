@@ -9,12 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "host/compute/MorletTransform.h"
+#include "host/compute/ParallelTasks.h"
+#include "host/compute/SegmentSpctm.h"
+#include "host/compute/SpctmArrays.h"
+#include "host/compute/SpctmResults.h"
 #include "host/data/CMDTrialqv.h"
-#include "host/data/MorletTransform.h"
-#include "host/data/ParallelTasks.h"
-#include "host/data/SegmentSpctm.h"
-#include "host/data/SpctmArrays.h"
-#include "host/data/SpctmResults.h"
 
 namespace {
 

@@ -28,7 +28,7 @@
 
 #include <cstdint>
 
-#include "host/data/MorletSettings.h"
+#include "host/compute/MorletSettings.h"
 #include "host/data/SpctmComputation.h"
 
 struct SpctmComputationSettings {

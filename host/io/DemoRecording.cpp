@@ -6,7 +6,7 @@
 #include <numbers>
 #include <stdexcept>
 
-#include "host/data/ParallelTasks.h"
+#include "host/compute/ParallelTasks.h"
 #include "host/io/DemoRandom.h"
 #include "host/io/EegMontage1010.h"
 #include "host/io/MegHelmet.h"

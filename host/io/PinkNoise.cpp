@@ -4,7 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "host/data/FftPlanCache.h"
+#include "host/compute/FftPlanCache.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/afxtypes.h"
+#include "platform/gdi/BasicTypes.h"
 
 namespace hostrender {
 

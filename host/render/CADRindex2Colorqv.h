@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "platform/afxtypes.h"
+#include "platform/gdi/BasicTypes.h"
 
 // Tables by colour depth (the draw state's m_nColorDepth):
 //

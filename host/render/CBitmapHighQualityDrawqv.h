@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "host/render/BilinearScale.h"
-#include "platform/CDC.h"
+#include "platform/gdi/CDC.h"
 
 class CBitmapHighQualityDrawqv {
  public:

@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "host/render/FieldImageMapping.h"
-#include "platform/CDC.h"
-#include "platform/CPen.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/CPen.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "host/render/CDlgMapFrameSize.h"
 
 #include "host/render/HostRenderResources.h"
+#include "platform/ui/CommonDialogs.h"
 
 CDlgMapFrameSize::CDlgMapFrameSize(CWnd* pParent) : CDialog(IDD_MAP_FRAME_SIZE, pParent) {}
 

@@ -4,7 +4,7 @@
 // Headless runs script it through the platform's service face like any modal dialog.
 #pragma once
 
-#include "platform/afxwin.h"
+#include "platform/ui/CDialog.h"
 
 class CDlgMapFrameSize : public CDialog {
  public:

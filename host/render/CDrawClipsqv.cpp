@@ -1,9 +1,9 @@
 #include "host/render/CDrawClipsqv.h"
 
 #include "host/render/DcPixelBlock.h"
-#include "platform/CBrush.h"
-#include "platform/CPen.h"
-#include "platform/Raster.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CPen.h"
+#include "platform/gdi/Raster.h"
 
 CDrawClipsqv::CDrawClipsqv() { m_memDC.CreateCompatibleDC(nullptr); }
 

@@ -4,8 +4,8 @@
 // is the ellipse inscribed in that rectangle; nothing outside the rectangle is touched.
 #pragma once
 
-#include "platform/CBitmap.h"
-#include "platform/CDC.h"
+#include "platform/gdi/CBitmap.h"
+#include "platform/gdi/CDC.h"
 
 // What the off-screen surface holds:
 //   after initDcMemor      every pixel in the foreground colour (nothing masked yet);

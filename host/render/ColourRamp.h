@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/render/ColourSpace.h"
-#include "platform/afxtypes.h"
+#include "platform/gdi/BasicTypes.h"
 
 namespace hostrender {
 

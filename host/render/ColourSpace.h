@@ -4,7 +4,7 @@
 // Only the sRGB primaries with a D65 white are supported; all values are doubles.
 #pragma once
 
-#include "platform/afxtypes.h"
+#include "platform/gdi/BasicTypes.h"
 
 namespace hostrender {
 

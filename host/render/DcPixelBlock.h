@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/CDC.h"
+#include "platform/gdi/CDC.h"
 
 namespace hostrender {
 

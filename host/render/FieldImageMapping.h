@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "platform/afxtypes.h"
+#include "platform/gdi/BasicTypes.h"
 
 namespace hostrender {
 

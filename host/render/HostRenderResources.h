@@ -3,7 +3,7 @@
 // by number like any other; the numbers lie outside the display library's own ranges.
 #pragma once
 
-#include "platform/afxres.h"
+#include "platform/ui/Resources.h"
 
 enum : UINT {
   IDD_MAP_FRAME_SIZE = 3100,        // the frame-size dialog

@@ -1,7 +1,13 @@
 // Draws every primitive of the platform's device context into one image, each in a labelled
 // panel, and writes it as a PNG: a quick visual check of the graphics layer.
 // Usage: platform-demo OUTPUT.png
-#include "platform/afxwin.h"
+#include "platform/gdi/CBitmap.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/CPen.h"
+#include "platform/gdi/PngExport.h"
+#include "platform/gdi/StockObjects.h"
 
 #include <cmath>
 #include <cstdio>

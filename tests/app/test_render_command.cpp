@@ -12,8 +12,9 @@
 
 #include "app/RenderCommand.h"
 #include "app/ViewRender.h"
-#include "host/data/DatasetBuilder.h"
 #include "host/io/DemoDataset.h"
+#include "platform/ui/CWinApp.h"
+#include "tests/support/DatasetBuilder.h"
 
 using namespace spctmview;
 

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "draw/CMEGSpctmDrawqv.h"
-#include "host/data/DatasetBuilder.h"
-#include "tests/platform/PixelTest.h"
+#include "tests/platform/gdi/PixelTest.h"
+#include "tests/support/DatasetBuilder.h"
 
 namespace drawtest {
 

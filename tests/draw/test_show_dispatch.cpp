@@ -3,7 +3,7 @@
 #include <climits>
 #include <tuple>
 
-#include "platform/PngExport.h"
+#include "platform/gdi/PngExport.h"
 #include "tests/draw/DrawCanvas.h"
 
 using namespace drawtest;

@@ -11,8 +11,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "host/data/MorletTransform.h"
-#include "host/data/MorletWavelet.h"
+#include "host/compute/MorletTransform.h"
+#include "host/compute/MorletWavelet.h"
 
 namespace {
 

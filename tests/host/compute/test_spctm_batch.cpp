@@ -11,9 +11,9 @@
 #include <thread>
 #include <vector>
 
-#include "host/data/FftPlanCache.h"
-#include "host/data/ParallelTasks.h"
-#include "host/data/SpctmBatch.h"
+#include "host/compute/FftPlanCache.h"
+#include "host/compute/ParallelTasks.h"
+#include "host/compute/SpctmBatch.h"
 
 namespace {
 

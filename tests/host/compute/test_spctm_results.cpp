@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "host/data/SegmentSpctm.h"
-#include "host/data/SpctmResults.h"
+#include "host/compute/SegmentSpctm.h"
+#include "host/compute/SpctmResults.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "host/data/DatasetBuilder.h"
+#include "tests/support/DatasetBuilder.h"
 
 namespace {
 

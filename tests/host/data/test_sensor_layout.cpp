@@ -5,7 +5,7 @@
 
 #include <numbers>
 
-#include "host/data/DatasetBuilder.h"
+#include "tests/support/DatasetBuilder.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <tuple>
 #include <utility>
 
-#include "host/data/DatasetBuilder.h"
+#include "tests/support/DatasetBuilder.h"
 
 namespace {
 

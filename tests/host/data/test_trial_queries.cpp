@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "host/data/DatasetBuilder.h"
+#include "tests/support/DatasetBuilder.h"
 
 namespace {
 

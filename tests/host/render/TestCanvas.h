@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "platform/CBitmap.h"
-#include "platform/CDC.h"
-#include "platform/PngExport.h"
+#include "platform/gdi/CBitmap.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/PngExport.h"
 
 struct TestCanvas {
   CBitmap bitmap;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/render/ColourSpace.h"
-#include "TestCanvas.h"
+#include "tests/host/render/TestCanvas.h"
 
 using namespace hostrender;
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "TestCanvas.h"
 #include "host/render/CBitmapHighQualityDrawqv.h"
 #include "host/render/CContourLineMapqv.h"
 #include "host/render/FieldImageMapping.h"
-#include "platform/CPen.h"
+#include "platform/gdi/CPen.h"
+#include "tests/host/render/TestCanvas.h"
 
 using namespace hostrender;
 

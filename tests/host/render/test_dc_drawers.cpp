@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "TestCanvas.h"
 #include "host/render/CBitmapHighQualityDrawqv.h"
 #include "host/render/CDrawClipsqv.h"
+#include "tests/host/render/TestCanvas.h"
 
 namespace {
 

@@ -4,7 +4,11 @@
 
 #include "host/render/CMEGShow2DFaceqv.h"
 #include "host/render/HostRenderResources.h"
-#include "platform/afxwin.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/CPaintDC.h"
+#include "platform/ui/CWinApp.h"
+#include "platform/ui/UiServices.h"
+#include "platform/ui/UserInput.h"
 
 // The scripted person ticks the check box, types a size and presses a button; the dialog
 // opens on the caller's values and hands back only accepted ones.

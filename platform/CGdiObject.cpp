@@ -1,8 +1,0 @@
-#include "platform/CGdiObject.h"
-
-BOOL CGdiObject::DeleteObject() {
-  if (!m_created || m_stock) return FALSE;
-  releaseResource();
-  m_created = false;
-  return TRUE;
-}
