@@ -1,60 +1,18 @@
 #include "app/RenderCommand.h"
 
+#include <unistd.h>
+
 #include <exception>
+#include <iostream>
 #include <ostream>
 
+#include "app/DatasetSource.h"
 #include "app/SettingsFile.h"
 #include "app/ViewRender.h"
-#include "host/io/DemoDataset.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/PngExport.h"
 
 namespace spctmview {
-namespace {
-
-std::string narrow(const std::wstring& s) {
-  std::string out;
-  for (wchar_t c : s) out += c < 0x80 ? static_cast<char>(c) : '?';
-  return out;
-}
-
-// Makes the named channel the trial's current one; a UsageError listing the names when
-// there is none of that name.
-void selectChannel(CMDTrialqv& trial, const std::wstring& name) {
-  std::string names;
-  for (std::int64_t i = 0; i < trial.getTotalChannel(); ++i) {
-    const CMDChannelqv* ch = trial.getChannel(i);
-    if (!ch) continue;
-    if (ch->m_strName == name) {
-      trial.setCurrentChannel(i);
-      return;
-    }
-    if (!names.empty()) names += ' ';
-    names += narrow(ch->m_strName);
-  }
-  throw UsageError("no channel named '" + narrow(name) + "'; the dataset has: " + names);
-}
-
-}  // namespace
-
-std::unique_ptr<CArrayMEDataSetqv> loadDataset(const RenderOptions&, std::ostream& err, bool showProgress) {
-  // Only the current trial, the epoch average, is drawn, so the accumulated trial is left out.
-  DemoDatasetOptions demo;
-  demo.segmentsTrial = false;
-  if (showProgress) {
-    demo.progress = [&err](std::string_view stage, int percent) {
-      err << "\rspctm-view: " << stage << " " << percent << "%\x1b[K" << std::flush;
-    };
-  }
-  try {
-    auto dataset = buildDemoDataset(demo);
-    if (showProgress) err << "\r\x1b[K" << std::flush;
-    return dataset;
-  } catch (const std::exception& e) {
-    err << "\nspctm-view render: cannot build the demo dataset: " << e.what() << "\n";
-    return nullptr;
-  }
-}
 
 int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& out, std::ostream& err) {
   CMEGSpctmDrawqv engine;
@@ -138,6 +96,23 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
     out << "spctm-view: wrote " << o.settingsOut << "\n";
   }
   return 0;
+}
+
+int renderMain(const std::vector<std::string>& args) {
+  RenderOptions options;
+  try {
+    options = parseRenderOptions(args);
+  } catch (const UsageError& e) {
+    std::cerr << "spctm-view render: " << e.what() << "\n(spctm-view render --help lists the options)\n";
+    return 2;
+  }
+  if (options.help) {
+    std::cout << renderHelp();
+    return 0;
+  }
+  const auto dataset = loadDataset(options.dataset, "render", std::cerr, isatty(STDERR_FILENO) != 0);
+  if (!dataset) return 1;
+  return runRender(options, *dataset, std::cout, std::cerr);
 }
 
 }  // namespace spctmview

@@ -92,7 +92,7 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
     }
     o.given.push_back(option);
     if (option == "--help" || option == "-h") { o.help = true; continue; }
-    if (option == "--demo") { o.demo = true; continue; }
+    if (parseDatasetOption(o.dataset, option, value)) continue;
     if (option == "--wave") { o.wave = true; continue; }
     if (option == "--plain") { o.plain = true; continue; }
     if (option == "--grid") { o.grid = true; continue; }
@@ -209,11 +209,8 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
   --save-settings FILE    after drawing, save the draw settings to FILE (a 302-byte
                           record), so a later figure can start from them
   --out FILE.png          the image to write (required)
-  --demo                  draw the demo dataset: a generated MEG and EEG recording with
-                          an alpha decrease, a beta rebound and a gamma burst, its epoch
-                          average drawn (the default, as recordings cannot be read yet)
   --help                  this text
-
+)" + std::string(datasetOptionsHelp()) + R"(
 Exit status: 0 written, 1 the image could not be drawn or written, 2 bad options.
 )";
 }

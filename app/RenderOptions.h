@@ -5,17 +5,12 @@
 #pragma once
 
 #include <array>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-namespace spctmview {
+#include "app/DatasetSource.h"
 
-// A command line the program cannot run; what() is the message for the user.
-class UsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+namespace spctmview {
 
 enum class RenderView { Single, Patches, Columns };
 enum class Modality { Meg, Eeg };
@@ -45,7 +40,7 @@ struct RenderOptions {
   bool wave = false;         // single view: the waveform strip over the spectrogram
   bool plain = false;        // single view: the spectrogram alone, without read-outs, rulers and scale
   std::string out;
-  bool demo = false;         // the demo dataset, drawn in any case until recordings can be read
+  DatasetOptions dataset;    // which dataset to draw
   int columns = 3;           // columns view: number of channel columns
   bool grid = false;         // columns view: the time grid in every column
   std::string settingsIn;    // draw settings to start from (empty: the engine's own)

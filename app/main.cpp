@@ -1,48 +1,44 @@
-// spctm-view: the viewer application. For now one command, `render`, draws engine views of
-// the dataset straight into PNG files; `spctm-view render --help` lists its options.
-#include <unistd.h>
-
+// spctm-view: the viewer application. Each command lives in its own source and is listed
+// here once; `spctm-view COMMAND --help` describes a command's options.
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/RenderCommand.h"
-#include "app/RenderOptions.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: spctm-view COMMAND [options]\n"
-    "\n"
-    "Commands:\n"
-    "  render   draw a spectral view of the dataset into a PNG file\n"
-    "\n"
-    "spctm-view COMMAND --help describes a command's options.\n";
+struct Command {
+  const char* name;
+  const char* summary;
+  int (*run)(const std::vector<std::string>& args);
+};
+
+constexpr Command kCommands[] = {
+    {"render", "draw a spectral view of the dataset into a PNG file", spctmview::renderMain},
+};
+
+void usage(std::ostream& out) {
+  out << "usage: spctm-view COMMAND [options]\n\nCommands:\n";
+  for (const Command& c : kCommands) {
+    const std::string name = c.name;
+    out << "  " << name << std::string(name.size() < 9 ? 9 - name.size() : 1, ' ') << c.summary << "\n";
+  }
+  out << "\nspctm-view COMMAND --help describes a command's options.\n";
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-    (args.empty() ? std::cerr : std::cout) << kUsage;
+    usage(args.empty() ? std::cerr : std::cout);
     return args.empty() ? 2 : 0;
   }
-  if (args[0] != "render") {
-    std::cerr << "spctm-view: unknown command '" << args[0] << "'\n\n" << kUsage;
-    return 2;
+  for (const Command& c : kCommands) {
+    if (args[0] == c.name) return c.run({args.begin() + 1, args.end()});
   }
-  spctmview::RenderOptions options;
-  try {
-    options = spctmview::parseRenderOptions({args.begin() + 1, args.end()});
-  } catch (const spctmview::UsageError& e) {
-    std::cerr << "spctm-view render: " << e.what() << "\n(spctm-view render --help lists the options)\n";
-    return 2;
-  }
-  if (options.help) {
-    std::cout << spctmview::renderHelp();
-    return 0;
-  }
-  const auto dataset = spctmview::loadDataset(options, std::cerr, isatty(STDERR_FILENO) != 0);
-  if (!dataset) return 1;
-  return spctmview::runRender(options, *dataset, std::cout, std::cerr);
+  std::cerr << "spctm-view: unknown command '" << args[0] << "'\n\n";
+  usage(std::cerr);
+  return 2;
 }

@@ -52,7 +52,7 @@ TEST(RenderOptions, ParsesEveryOptionInBothSpellings) {
   EXPECT_EQ(o.freqBegin, 4);
   EXPECT_TRUE(o.selectGiven);
   EXPECT_EQ(o.select, (std::array<long long, 4>{2, 30, 4, 9}));
-  EXPECT_TRUE(o.wave && o.plain && o.grid && o.demo);
+  EXPECT_TRUE(o.wave && o.plain && o.grid && o.dataset.demo);
   EXPECT_EQ(o.columns, 8);
   EXPECT_EQ(o.settingsIn, "in.bin");
   EXPECT_EQ(o.settingsOut, "out.bin");
