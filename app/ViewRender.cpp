@@ -45,23 +45,13 @@ void applyRanges(CMEGSpctmDrawqv& engine, const RenderOptions& o) {
 
 namespace {
 
-// The counts of the array the single-channel renderers draw: the current channel's own
-// for data source 0, the trial's group statistic for sources 1 to 6; {0, 0} without one.
+// The counts of the array the single-channel renderers draw (the host's answer for the
+// engine's data source); {0, 0} without one.
 std::pair<std::int64_t, std::int64_t> drawnCounts(CMEGSpctmDrawqv& engine, int spctmClass, int dataKind) {
-  if (!engine.updateMEGData()) return {0, 0};
-  CMDChannelqv* channel = engine.m_pTrial->getChannel(-1);
-  CSpctmTrialqv* spctm = engine.m_pTrial->getSpctmTrial(false, spctmClass);
-  if (channel == nullptr || spctm == nullptr) return {0, 0};
+  if (!engine.updateMEGData() || engine.m_pTrial->getChannel(-1) == nullptr) return {0, 0};
   std::int64_t T = 0, F = 0;
-  if (engine.m_nDataSource == 0) {
-    const CSpctmChnl* own = channel->getSpctmChnl(false, spctmClass);
-    if (own == nullptr || own->getSpctmDataPtr(dataKind, &T, &F) == nullptr) return {0, 0};
-    return {T, F};
-  }
-  const CSumChnlSpctmData* summary = spctm->getSumChnlSpctmData(dataKind);
-  if (engine.m_nDataSource > 6 || summary == nullptr || summary->getArray4DataSource(engine.m_nDataSource) == nullptr)
-    return {0, 0};
-  return {summary->getTimePt(), summary->getFreqPt()};
+  engine.m_pTrial->sourceArray(engine.m_nDataSource, -1, spctmClass, dataKind, T, F);
+  return {T, F};
 }
 
 }  // namespace

@@ -34,9 +34,8 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmColumnWindView(CDC* pDC, CRect rect, int 
     summary = m_pSession->computTrialSpctm(m_pTrial, false, false, false, false, nSpctmClass, nDataKind);
     if (!summary || summary->getTimePt() < 1 || summary->getFreqPt() < 1) return 0;
   }
-  const CSpctmChnlqv* spctmChnl = channel->getSpctmChnl(false, nSpctmClass);
-  if (!spctmChnl) return 0;
-  const SpctmBins bins = oneChnlSourceBins(summary, spctmChnl, nDataKind);
+  if (!channel->getSpctmChnl(false, nSpctmClass)) return 0;
+  const SpctmBins bins = oneChnlSourceBins(nSpctmClass, nDataKind);
   if (!bins.values) return 0;
   return drawOneSpctmBins(pDC, rect, bins, spctmdraw::windowColour(*this, spctmdraw::WindowMiddle::Centre));
 }
@@ -44,10 +43,8 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmColumnWindView(CDC* pDC, CRect rect, int 
 int CMEGSpctmDraw6OneChnl::drawOneSpctmColumnPeakView(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind) {
   CMDChannelqv* channel = nullptr;
   const CSpctmTrialqv* spctmTrial = oneChnlSpctmTrial(pDC, nSpctmClass, channel);
-  if (!spctmTrial) return 0;
-  const CSumChnlSpctmData* summary = spctmTrial->getSumChnlSpctmData(nDataKind);
-  if (!summary) return 0;
-  const SpctmBins bins = oneChnlSourceBins(summary, channel->getSpctmChnl(false, nSpctmClass), nDataKind);
+  if (!spctmTrial || !spctmTrial->getSumChnlSpctmData(nDataKind)) return 0;
+  const SpctmBins bins = oneChnlSourceBins(nSpctmClass, nDataKind);
   if (!bins.values) return 0;
   return drawOneSpctmBins(pDC, rect, bins, spctmdraw::peakColour(*this, spctmdraw::PeakCentre::ByViewMode));
 }
@@ -59,18 +56,9 @@ CSpctmTrialqv* CMEGSpctmDraw6OneChnl::oneChnlSpctmTrial(CDC* pDC, int nSpctmClas
   return m_pTrial->getSpctmTrial(false, nSpctmClass);
 }
 
-CMEGSpctmDraw6OneChnl::SpctmBins CMEGSpctmDraw6OneChnl::oneChnlSourceBins(const CSumChnlSpctmData* summary,
-                                                                          const CSpctmChnl* spctmChnl,
-                                                                          int nDataKind) const {
+CMEGSpctmDraw6OneChnl::SpctmBins CMEGSpctmDraw6OneChnl::oneChnlSourceBins(int nSpctmClass, int nDataKind) const {
   SpctmBins bins;
-  if (m_nDataSource == 0) {
-    if (spctmChnl) bins.values = spctmChnl->getSpctmDataPtr(nDataKind, &bins.T, &bins.F);
-  } else if (summary && m_nDataSource <= 6) {
-    bins.values = summary->getArray4DataSource(m_nDataSource);
-    bins.T = summary->getTimePt();
-    bins.F = summary->getFreqPt();
-  }
-  if (!bins.values) bins = SpctmBins{};
+  bins.values = m_pTrial->sourceArray(m_nDataSource, -1, nSpctmClass, nDataKind, bins.T, bins.F);
   return bins;
 }
 

@@ -78,11 +78,9 @@ class CMEGSpctmDraw6OneChnl : public CMEGSpctmDraw3Prcs {
   // cached session and trial, sets `channel` to the trial's current channel and returns
   // the trial's spectral trial of the class; null when any of them is missing.
   CSpctmTrialqv* oneChnlSpctmTrial(CDC* pDC, int nSpctmClass, CMDChannelqv*& channel);
-  // The bins of the data source: the spectral channel's array of the kind with its own
-  // counts for source 0, the summary's array with the summary's counts for 1..6; empty
-  // for a source above 6 or a missing piece (summary and spectral channel may be null).
-  SpctmBins oneChnlSourceBins(const CSumChnlSpctmData* summary, const CSpctmChnl* spctmChnl,
-                              int nDataKind) const;
+  // The bins of m_nDataSource for the current channel, class and kind, as the host's
+  // sourceArray answers; empty when it has none.
+  SpctmBins oneChnlSourceBins(int nSpctmClass, int nDataKind) const;
   // Places the picture when m_bRecentre is set, prepares the device context (text colour,
   // black pen, label font, current position at the origin), draws one square per bin in
   // `colour` (a rule of draw/SpctmColorRules.h), restores the context and returns 1.

@@ -25,8 +25,7 @@ int CMEGSpctmDraw6OneChnl01Std::drawOneSpctmMagnitude(CDC* pDC, CRect rect, int 
   if (!spctmTrial) return 0;
   // The summary is needed for sources 1..6 only and the spectral channel for source 0
   // only, so the channel's own spectrum is drawn even when the trial has no summary.
-  const SpctmBins bins = oneChnlSourceBins(spctmTrial->getSumChnlSpctmData(nDataKind),
-                                           channel->getSpctmChnl(false, nSpctmClass), nDataKind);
+  const SpctmBins bins = oneChnlSourceBins(nSpctmClass, nDataKind);
   if (!bins.values) return 0;
   return drawOneSpctmBins(pDC, rect, bins, colour);
 }

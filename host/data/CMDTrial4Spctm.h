@@ -74,9 +74,14 @@ class CMDTrial4Spctm : public CMDTrial0SensorInfo {
                                    std::int64_t fe, double& sum, std::int64_t& points, int cls, int kind);
   int reloadSpctmDataAll();
 
- protected:
-  // The array of a data source with its counts, or null.
+  // The one answer to "which array does data source N mean", for the queries above, the
+  // single-channel renderers and their callers: the spectrum of the class and kind of the
+  // channel (−1: current) with its own counts for source 0; the class's group summary
+  // array of the kind with the summary's counts for 1..6. Null and T = F = 0 when a piece
+  // is missing or the source lies outside 0..6. The array belongs to the trial.
   const double* sourceArray(int source, std::int64_t chnl, int cls, int kind, std::int64_t& T, std::int64_t& F);
+
+ protected:
   // The window with −1 ends taken from the class's selection (not yet cut to the grid).
   megdata::SpctmWindow resolveWindow(int cls, std::int64_t tb, std::int64_t te, std::int64_t fb,
                                      std::int64_t fe) const;
