@@ -23,7 +23,11 @@ class ComboProc : public WindowClassProc {
   void paint(const WindowRecord& r, CDC& dc) override;
   void paintOverlay(const WindowRecord& r, CDC& dc) override;
 
-  int visibleRows() const { return std::max(1, m_listHeight / kComboItemHeight); }
+  // Rows of the open list: the template's list height, grown to show every item up to
+  // kComboMinVisibleItems, so a short list never hides an item behind the scroll wheel.
+  int visibleRows() const {
+    return std::max({1, m_listHeight / kComboItemHeight, std::min(count(), kComboMinVisibleItems)});
+  }
   int topIndex() const { return m_top; }
   int count() const { return static_cast<int>(m_items.size()); }
   bool dropped() const { return m_dropped; }

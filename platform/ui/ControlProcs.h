@@ -28,6 +28,8 @@ std::unique_ptr<WindowClassProc> makeUpDownProc();
 constexpr int kComboClosedHeight = 21;
 constexpr int kComboItemHeight = 16;
 constexpr int kComboButtonWidth = 17;
+// The open list shows every item, up to this many, whatever the template's list height.
+constexpr int kComboMinVisibleItems = 30;
 // The drop-down arrow of a combo box.
 CRect comboButtonRect(const WindowRecord& combo);
 // Row of item index in the open list (below the box); empty when the item is scrolled

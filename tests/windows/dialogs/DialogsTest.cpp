@@ -1,0 +1,68 @@
+#include "tests/windows/dialogs/DialogsTest.h"
+
+#include <cmath>
+
+#include "platform/ui/CPaintDC.h"
+#include "resources/SpctmResources.h"
+#include "resources/StdSetResources.h"
+#include "tests/support/DatasetBuilder.h"
+
+namespace dialogtest {
+
+namespace {
+
+// Joins the library's module to the chain unless its load-time entry already did.
+void joinLibraryResources() {
+  static AFX_EXTENSION_MODULE module;
+  if (ResourceChain::instance().findDialog(IDD_MEG_SPCTM_STD_SET)) return;
+  ASSERT_TRUE(AfxInitExtensionModule(module, spctmResources()));
+  new CDynLinkLibrary(module);
+}
+
+}  // namespace
+
+CountingWnd::CountingWnd() { Create(nullptr, L"view", WS_POPUP | WS_VISIBLE, CRect(600, 0, 700, 80), nullptr, 0); }
+
+void CountingWnd::OnPaint() {
+  CPaintDC dc(this);
+  ++paints;
+}
+
+BOOL CountingWnd::OnEraseBkgnd(CDC*) {
+  ++erases;
+  return TRUE;
+}
+
+DialogsTest::DialogsTest() { joinLibraryResources(); }
+
+std::vector<std::wstring> DialogsTest::boxTexts() {
+  std::vector<std::wstring> texts;
+  for (const MessageBoxRequest& r : script().messageBoxes) texts.push_back(r.text.str());
+  return texts;
+}
+
+std::unique_ptr<CArrayMEDataSetqv> rangeDataset(const std::vector<std::pair<double, double>>& channels) {
+  constexpr std::int64_t T = 4, F = 3;
+  megdata::DatasetBuilder b;
+  for (std::size_t c = 0; c < channels.size(); ++c) b.meg(L"M" + std::to_wstring(c + 1), static_cast<double>(c), 0);
+  b.grid(T, F).latencies(-100, 50).frequencies(8, 2).spectra(0, [](std::int64_t, std::int64_t, std::int64_t, int) {
+    return 0.0;
+  });
+  for (std::size_t c = 0; c < channels.size(); ++c) {
+    const auto [lo, hi] = channels[c];
+    std::vector<double> real, imag, power;
+    for (std::int64_t i = 0; i < T * F; ++i) {
+      const double v = lo + (hi - lo) * static_cast<double>(i) / static_cast<double>(T * F - 1);
+      real.push_back(v);
+      imag.push_back(10 * v);
+      power.push_back(std::fabs(v));
+    }
+    const auto chnl = static_cast<std::int64_t>(c);
+    b.spectrum(0, chnl, 0, real).spectrum(0, chnl, 1, imag).spectrum(0, chnl, 2, power);
+  }
+  return b.build();
+}
+
+std::string outputPath(const char* name) { return std::string(SPCTM_TEST_OUTPUT_DIR) + "/" + name; }
+
+}  // namespace dialogtest
