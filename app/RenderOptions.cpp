@@ -1,5 +1,7 @@
 #include "app/RenderOptions.h"
 
+#include "app/OptionValues.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -12,29 +14,6 @@
 namespace spctmview {
 namespace {
 
-// An integer in [lo, hi] from the whole of `text`, or a UsageError naming the option.
-long long integerIn(const std::string& option, const std::string& text, long long lo, long long hi) {
-  long long v = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (ec != std::errc() || end != text.data() + text.size() || v < lo || v > hi) {
-    throw UsageError(option + " needs a whole number from " + std::to_string(lo) + " to " + std::to_string(hi) +
-                     ", got '" + text + "'");
-  }
-  return v;
-}
-
-// The position of `text` among `words`, or a UsageError listing them.
-int oneOf(const std::string& option, const std::string& text, std::initializer_list<const char*> words) {
-  int i = 0;
-  std::string list;
-  for (const char* w : words) {
-    if (text == w) return i;
-    if (i++ > 0) list += '|';
-    list += w;
-  }
-  throw UsageError(option + " needs one of " + list + ", got '" + text + "'");
-}
-
 // "A,B" or "AxB" split into two integers in [lo, hi].
 std::pair<long long, long long> pairIn(const std::string& option, const std::string& text, char separator,
                                        long long lo, long long hi) {
@@ -43,19 +22,6 @@ std::pair<long long, long long> pairIn(const std::string& option, const std::str
     throw UsageError(option + " needs two numbers joined by '" + std::string(1, separator) + "', got '" + text + "'");
   }
   return {integerIn(option, text.substr(0, at), lo, hi), integerIn(option, text.substr(at + 1), lo, hi)};
-}
-
-// "A,B,C,D": four integers in [lo, hi].
-std::array<long long, 4> fourIn(const std::string& option, const std::string& text, long long lo, long long hi) {
-  std::array<long long, 4> v{};
-  std::size_t from = 0;
-  for (std::size_t k = 0; k < v.size(); ++k) {
-    const std::size_t at = k + 1 < v.size() ? text.find(',', from) : text.size();
-    if (at == std::string::npos) throw UsageError(option + " needs four numbers joined by ',', got '" + text + "'");
-    v[k] = integerIn(option, text.substr(from, at - from), lo, hi);
-    from = at + 1;
-  }
-  return v;
 }
 
 // "LO,HI": two finite numbers with LO < HI.
@@ -83,13 +49,9 @@ bool RenderOptions::has(const std::string& option) const {
 RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
   RenderOptions o;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string option = args[i], value;
-    bool hasValue = false;
-    if (const std::size_t eq = option.find('='); option.starts_with("--") && eq != std::string::npos) {
-      value = option.substr(eq + 1);
-      option.resize(eq);
-      hasValue = true;
-    }
+    OptionArg arg = splitOption(args[i]);
+    const std::string& option = arg.name;
+    std::string value = arg.value;
     o.given.push_back(option);
     if (option == "--help" || option == "-h") { o.help = true; continue; }
     if (parseDatasetOption(o.dataset, option, value)) continue;
@@ -97,16 +59,13 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
     if (option == "--plain") { o.plain = true; continue; }
     if (option == "--grid") { o.grid = true; continue; }
     if (!option.starts_with("--")) throw UsageError("unexpected argument '" + option + "'");
-    if (!hasValue) {
-      if (i + 1 >= args.size()) throw UsageError(option + " needs a value");
-      value = args[++i];
-    }
+    value = takeValue(arg, args, i);
     if (option == "--view") {
       o.view = static_cast<RenderView>(oneOf(option, value, {"single", "patches", "columns"}));
     } else if (option == "--class") {
-      o.spctmClass = oneOf(option, value, {"act", "ctl", "rst"});
+      o.spctmClass = spctmClassOf(option, value);
     } else if (option == "--kind") {
-      o.dataKind = oneOf(option, value, {"real", "imag", "power"});
+      o.dataKind = dataKindOf(option, value);
     } else if (option == "--source") {
       o.dataSource = static_cast<int>(integerIn(option, value, 0, 6));
     } else if (option == "--channel") {

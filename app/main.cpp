@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/RenderCommand.h"
+#include "app/SnapshotCommand.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"render", "draw a spectral view of the dataset into a PNG file", spctmview::renderMain},
+    {"snapshot", "draw a window of the library, bound to the dataset, into a PNG file", spctmview::snapshotMain},
 };
 
 void usage(std::ostream& out) {

@@ -1,5 +1,7 @@
 #include "resources/SpctmResources.h"
 
+#include <algorithm>
+
 #include "resources/MeasureResources.h"
 #include "resources/StdSetResources.h"
 
@@ -11,4 +13,14 @@ HINSTANCE spctmResources() {
     return m;
   }();
   return &module;
+}
+
+void joinSpctmResources() {
+  const auto& libraries = ResourceChain::instance().libraries();
+  const bool joined = std::any_of(libraries.begin(), libraries.end(),
+                                  [](const CDynLinkLibrary* lib) { return lib->m_hResource == spctmResources(); });
+  if (joined) return;
+  static AFX_EXTENSION_MODULE module;
+  AfxInitExtensionModule(module, spctmResources());
+  new CDynLinkLibrary(module);  // owned by the chain until AfxTermExtensionModule
 }

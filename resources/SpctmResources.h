@@ -8,3 +8,8 @@
 
 // The library's resource module (the same object on every call).
 HINSTANCE spctmResources();
+
+// Joins the module to the process's resource chain unless it is there already. The
+// library's load-time entry joins it when the library is loaded; programs and tests that
+// build windows before that entry exists call this first.
+void joinSpctmResources();

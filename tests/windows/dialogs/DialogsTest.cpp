@@ -4,22 +4,9 @@
 
 #include "platform/ui/CPaintDC.h"
 #include "resources/SpctmResources.h"
-#include "resources/StdSetResources.h"
 #include "tests/support/DatasetBuilder.h"
 
 namespace dialogtest {
-
-namespace {
-
-// Joins the library's module to the chain unless its load-time entry already did.
-void joinLibraryResources() {
-  static AFX_EXTENSION_MODULE module;
-  if (ResourceChain::instance().findDialog(IDD_MEG_SPCTM_STD_SET)) return;
-  ASSERT_TRUE(AfxInitExtensionModule(module, spctmResources()));
-  new CDynLinkLibrary(module);
-}
-
-}  // namespace
 
 CountingWnd::CountingWnd() { Create(nullptr, L"view", WS_POPUP | WS_VISIBLE, CRect(600, 0, 700, 80), nullptr, 0); }
 
@@ -33,7 +20,7 @@ BOOL CountingWnd::OnEraseBkgnd(CDC*) {
   return TRUE;
 }
 
-DialogsTest::DialogsTest() { joinLibraryResources(); }
+DialogsTest::DialogsTest() { joinSpctmResources(); }
 
 std::vector<std::wstring> DialogsTest::boxTexts() {
   std::vector<std::wstring> texts;
