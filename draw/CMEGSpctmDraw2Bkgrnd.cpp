@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "draw/DcHelpers.h"
+#include "platform/gdi/DcStateScope.h"
 
 using spctmdraw::bounded;
-using spctmdraw::DcAttributeScope;
 using spctmdraw::toInt;
 using spctmdraw::textExtent;
 using spctmdraw::textOut;
@@ -85,7 +85,8 @@ void CMEGSpctmDraw2Bkgrnd::drawStackLabel(CDC& dc, const CRect& rect, const Scal
 int CMEGSpctmDraw2Bkgrnd::drawSpctmColorScalePro(CDC* pDC, CRect rect, int /*cls*/, int /*kind*/,
                                                  int steps) {
   if (!canDrawColorScale(pDC, rect)) return 0;
-  DcAttributeScope attributes(*pDC, m_pFont, &m_penBlack, m_crText, m_crTextBk);
+  DcStateScope scope(*pDC);
+  scope.font(m_pFont).pen(&m_penBlack).textColor(m_crText).bkColor(m_crTextBk);
   const bool windowView = m_nViewMode == 0 || m_nViewMode == 1;
   const ScaleBars bars = drawScaleBars(*pDC, rect, steps, false,
                                        windowView ? ScaleTables::kSingle : ScaleTables::kPolarity);
@@ -107,7 +108,8 @@ int CMEGSpctmDraw2Bkgrnd::drawSpctmColorScaleStdHrz(CDC* pDC, CRect rect, int /*
 
 int CMEGSpctmDraw2Bkgrnd::drawStdColorScale(CDC* pDC, const CRect& rect, int steps, bool horizontal) {
   if (!canDrawColorScale(pDC, rect)) return 0;
-  DcAttributeScope attributes(*pDC, m_pFont, &m_penBlack, m_crText, m_crTextBk);
+  DcStateScope scope(*pDC);
+  scope.font(m_pFont).pen(&m_penBlack).textColor(m_crText).bkColor(m_crTextBk);
   const ScaleBars bars = drawScaleBars(*pDC, rect, steps, horizontal,
                                        m_bPolarity ? ScaleTables::kPolarity : ScaleTables::kSingle);
   const double b = bars.b;
@@ -138,7 +140,8 @@ int CMEGSpctmDraw2Bkgrnd::drawSpctmScaleBar(CDC* pDC, CRect /*rect*/, int cls, i
   if (pDC == nullptr) return 0;
   CSpctmTrialqv* spctm = refreshSpctmTrial(cls);
   if (spctm == nullptr) return 0;
-  DcAttributeScope attributes(*pDC, m_pFont, &m_penScale, m_crText, m_crTextBk);
+  DcStateScope scope(*pDC);
+  scope.font(m_pFont).pen(&m_penScale).textColor(m_crText).bkColor(m_crTextBk);
   double low = 0.0;
   double high = 0.0;
   if (spctm->getSpctmFreqRangeHz(low, high) == 0) {
@@ -157,7 +160,8 @@ int CMEGSpctmDraw2Bkgrnd::drawSpctmScaleBar(CDC* pDC, CRect /*rect*/, int cls, i
 
 int CMEGSpctmDraw2Bkgrnd::drawSpctmSelectLine(CDC* pDC, CRect rect, int cls, int kind) {
   if (pDC == nullptr || updateMEGData() == 0) return 0;
-  DcAttributeScope attributes(*pDC, m_pFont, &m_penSelect, m_crText, m_crTextBk);
+  DcStateScope scope(*pDC);
+  scope.font(m_pFont).pen(&m_penSelect).textColor(m_crText).bkColor(m_crTextBk);
   CSpctmTrialqv* spctm = m_pTrial->getSpctmTrial(false, cls);
   if (spctm == nullptr) return 0;
 

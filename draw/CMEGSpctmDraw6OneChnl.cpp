@@ -8,6 +8,7 @@
 
 #include "draw/DcHelpers.h"
 #include "draw/SpctmColorRules.h"
+#include "platform/gdi/DcStateScope.h"
 
 namespace {
 
@@ -84,9 +85,8 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmBins(CDC* pDC, CRect rect, const SpctmBin
     m_bRecentre = false;
   }
 
-  const COLORREF oldText = pDC->SetTextColor(m_crText);
-  CPen* oldPen = pDC->SelectObject(&m_penBlack);
-  CFont* oldFont = pDC->SelectObject(m_pFont);
+  DcStateScope scope(*pDC);
+  scope.textColor(m_crText).pen(&m_penBlack).font(m_pFont);
   pDC->MoveTo(spctmdraw::toInt(m_nOriginX), spctmdraw::toInt(m_nOriginY));
 
   const double z = m_dZoom;
@@ -108,10 +108,8 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmBins(CDC* pDC, CRect rect, const SpctmBin
     }
   }
 
-  pDC->SelectObject(oldPen);
+  // The context is handed back with a white background colour, whatever the caller had.
   pDC->SetBkColor(RGB(255, 255, 255));
-  pDC->SetTextColor(oldText);
-  pDC->SelectObject(oldFont);
   return 1;
 }
 

@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "draw/DcHelpers.h"
+#include "platform/gdi/DcStateScope.h"
 
 using spctmdraw::bounded;
-using spctmdraw::DcAttributeScope;
 using spctmdraw::firstStepAtOrAfter;
 using spctmdraw::textExtent;
 using spctmdraw::textOut;
@@ -94,7 +94,8 @@ int CMEGSpctmDraw6OneChnl::drawSelectInfo(CDC* pDC, const CRect& rect, int cls, 
   const std::int64_t yb = clampY(pictureY(fb));
   const std::int64_t ye = clampY(pictureY(fe));
 
-  DcAttributeScope attributes(dc, m_pFont, &m_penBlack, m_crText);
+  DcStateScope scope(dc);
+  scope.font(m_pFont).pen(&m_penBlack).textColor(m_crText);
   invertFromCorner(dc, xb, yb, xe, ye);
 
   if (m_bShowSelect) {
@@ -178,7 +179,8 @@ int CMEGSpctmDraw6OneChnl::drawOneSpctmMeasures(CDC* pDC, CRect /*rect*/, int cl
   const std::int64_t xStart = std::min(bounded(m_nOriginX), xEnd);
   const std::int64_t yAxis = bounded(m_nOriginY) + 12;
 
-  DcAttributeScope attributes(dc, m_pFont, &m_penBlack, m_crText);
+  DcStateScope scope(dc);
+  scope.font(m_pFont).pen(&m_penBlack).textColor(m_crText);
   dc.MoveTo(toInt(xStart), toInt(yAxis));
   dc.LineTo(toInt(xEnd), toInt(yAxis));
   // Ticks are walked only across the clip box: a zoom or origin from a settings file may

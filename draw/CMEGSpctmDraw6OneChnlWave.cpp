@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "draw/DcHelpers.h"
+#include "platform/gdi/DcStateScope.h"
 
-using spctmdraw::DcAttributeScope;
 using spctmdraw::toInt;
 using spctmdraw::truncI64;
 
@@ -39,10 +39,11 @@ int CMEGSpctmDraw6OneChnl::drawOneWaveColumn_RTcw(CDC* pDC, CRect rect, int cls,
   }
   const int baseline = toInt(m_nWaveOffsetY);
 
-  DcAttributeScope attributes(dc, m_pFont, &m_penScale, m_crText, m_crTextBk);
+  DcStateScope scope(dc);
+  scope.font(m_pFont).pen(&m_penScale).textColor(m_crText).bkColor(m_crTextBk);
   dc.MoveTo(rect.left, baseline);
   dc.LineTo(rect.right, baseline);
-  dc.SelectObject(&m_penBlack);
+  scope.pen(&m_penBlack);
   dc.MoveTo(toInt(m_nOriginX), baseline);
   const double originX = static_cast<double>(m_nOriginX);
   for (std::int64_t s = b; s <= e; ++s) {

@@ -4,8 +4,8 @@
 
 #include "draw/DcHelpers.h"
 #include "draw/SpctmColorRules.h"
+#include "platform/gdi/DcStateScope.h"
 
-using spctmdraw::DcAttributeScope;
 using spctmdraw::firstStepAtOrAfter;
 using spctmdraw::toInt;
 
@@ -85,26 +85,27 @@ int CMEGSpctmDraw7MColumns::_drawColumnChannelBaseLine(CDC* pDC, CRect rect, int
                                                       int /*nDataKind*/) {
   if (!pDC || !updateMEGData() || !m_bShowBaseLines) return 0;
   const std::int64_t n = m_pSession->getTotalChnl_Visible(true);
-  CPen* oldPen = pDC->SelectObject(&m_penSelect);
+  DcStateScope scope(*pDC);
+  scope.pen(&m_penSelect);
   ColumnWalk walk(*this, rect.left);
   for (std::int64_t i = 0; i < n; ++i, walk.next()) {
     pDC->MoveTo(toInt(walk.plotLeft()), toInt(walk.baseLine()));
     pDC->LineTo(toInt(walk.plotLeft() + m_nColumnWidth), toInt(walk.baseLine()));
   }
-  pDC->SelectObject(oldPen);
   return 1;
 }
 
 int CMEGSpctmDraw7MColumns::_drawColumnChannelName(CDC* pDC, CRect rect, int /*nSpctmClass*/, int /*nDataKind*/) {
   if (!pDC || !updateMEGData() || !m_bShowChannelNames) return 0;
-  DcAttributeScope scope(*pDC, m_pFont, &m_penBlack, m_crText, m_crTextBk);
+  DcStateScope scope(*pDC);
+  scope.font(m_pFont).pen(&m_penBlack).textColor(m_crText).bkColor(m_crTextBk);
   const std::int64_t current = m_pTrial->getCurntChnlIndx();
   ColumnWalk walk(*this, rect.left);
   for (std::int64_t j = 0; j < m_pTrial->getTotalChannel(); ++j) {
     if (!m_pSession->isShowChnl4Alltrials(j)) continue;
     const std::wstring name = m_pSession->getChnlName_PhycVirt(j, true);
     if (name.empty()) continue;
-    pDC->SetTextColor(j == current ? kCurrentChannelText : m_crText);
+    scope.textColor(j == current ? kCurrentChannelText : m_crText);
     spctmdraw::textOut(*pDC, walk.plotLeft() - deviceLength(m_nColumnNameWidth), walk.baseLine(), name);
     walk.next();
   }
@@ -132,15 +133,15 @@ int CMEGSpctmDraw7MColumns::_drawTimeDmnScaleBar(CDC* pDC, CRect rect, int /*nSp
   const std::int64_t right = std::min(rect.right, clip.right);
   const std::int64_t first = firstStepAtOrAfter(left, clip.left, step);
 
-  CPen* oldPen = pDC->SelectObject(&m_penScale);
+  DcStateScope scope(*pDC);
+  scope.pen(&m_penScale);
   for (std::int64_t i = first; left + i * step < right; ++i) {
     const bool solid = i >= minorRun && (i - minorRun) % (minorRun + 1) == 0;
-    pDC->SelectObject(solid ? &m_penGridMajor : &m_penGridMinor);
+    scope.pen(solid ? &m_penGridMajor : &m_penGridMinor);
     const int x = static_cast<int>(left + i * step);
     pDC->MoveTo(x, rect.top);
     pDC->LineTo(x, rect.bottom);
   }
-  pDC->SelectObject(oldPen);
   return 1;
 }
 
@@ -173,7 +174,8 @@ void CMEGSpctmDraw7MColumns::drawColumnBlock(CDC& dc, const ColumnWalk& walk, co
 int CMEGSpctmDraw7MColumns::drawColumnSpctmWindView(CDC* pDC, CRect rect, int nSpctmClass, int nDataKind) {
   if (!pDC || !updateMEGData()) return 0;
   const auto colour = spctmdraw::windowColour(*this, spctmdraw::WindowMiddle::Centre);
-  DcAttributeScope scope(*pDC, m_pFont, &m_penBlack, m_crText, m_crTextBk);
+  DcStateScope scope(*pDC);
+  scope.font(m_pFont).pen(&m_penBlack).textColor(m_crText).bkColor(m_crTextBk);
   CMDChannelqv* const* channels = m_pTrial->getAllChannelPt();
   ColumnWalk walk(*this, rect.left);
   for (std::int64_t j = 0; channels && j < m_pTrial->getTotalChannel(); ++j) {
@@ -195,7 +197,8 @@ int CMEGSpctmDraw7MColumns::drawColumnSpctmPeakView(CDC* pDC, CRect rect, int nS
   const std::int64_t T = spctmTrial->getTrialSpctmTimePt();
   const std::int64_t F = spctmTrial->getTrialSpctmFreqPt();
   const auto colour = spctmdraw::peakColour(*this, spctmdraw::PeakCentre::ByViewMode);
-  DcAttributeScope scope(*pDC, m_pFont, &m_penBlack, m_crText, m_crTextBk);
+  DcStateScope scope(*pDC);
+  scope.font(m_pFont).pen(&m_penBlack).textColor(m_crText).bkColor(m_crTextBk);
   ColumnWalk walk(*this, rect.left);
   for (std::int64_t j = 0; j < m_pTrial->getTotalChannel(); ++j) {
     std::int64_t chT = 0, chF = 0;

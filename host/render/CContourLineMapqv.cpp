@@ -9,6 +9,7 @@
 #include "host/render/FieldImageMapping.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CPen.h"
+#include "platform/gdi/DcStateScope.h"
 
 namespace {
 
@@ -93,17 +94,16 @@ int CContourLineMapqv::drawMap(CDC* dc, int left, int top, double scaleX, double
   if (dc == nullptr || dc->GetSafeHdc() == nullptr || m_nGridWidth < 1) return 0;
   const hostrender::FieldImageMapping mapping = hostrender::FieldImageMapping::make(
       m_nGridWidth, m_nGridHeight, left, top, scaleX, scaleY, mirrored != 0, noseUp != 0);
-  const int saved = dc->SaveDC();
-  dc->IntersectClipRect(0, 0, width, height);
+  DcStateScope scope(*dc);
+  scope.intersectClip(CRect(0, 0, width, height));
   CPen* const selected = dc->GetCurrentPen();
   for (const ContourLine& line : m_lines) {
     CPen* pen = line.level > 0.0 ? positivePen : line.level < 0.0 ? negativePen : nullptr;
-    dc->SelectObject(pen != nullptr ? pen : selected);
+    scope.pen(pen != nullptr ? pen : selected);
     dc->MoveTo(mapping.gridToPixel(line.points.front().u, line.points.front().v));
     for (std::size_t k = 1; k < line.points.size(); ++k)
       dc->LineTo(mapping.gridToPixel(line.points[k].u, line.points[k].v));
   }
-  dc->RestoreDC(saved);
   return 1;
 }
 

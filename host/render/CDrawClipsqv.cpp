@@ -3,6 +3,7 @@
 #include "host/render/DcPixelBlock.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CPen.h"
+#include "platform/gdi/DcStateScope.h"
 #include "platform/gdi/Raster.h"
 
 CDrawClipsqv::CDrawClipsqv() { m_memDC.CreateCompatibleDC(nullptr); }
@@ -33,11 +34,9 @@ int CDrawClipsqv::transparentClip(int x0, int y0, int x1, int y1, CDC* dc) {
   m_memDC.FillSolidRect(rect, m_crBack);
   CPen pen(PS_SOLID, 1, m_crFore);
   CBrush brush(m_crFore);
-  CPen* oldPen = m_memDC.SelectObject(&pen);
-  CBrush* oldBrush = m_memDC.SelectObject(&brush);
+  DcStateScope scope(m_memDC);
+  scope.pen(&pen).brush(&brush);
   m_memDC.Ellipse(&rect);
-  m_memDC.SelectObject(oldPen);
-  m_memDC.SelectObject(oldBrush);
   if (rect.IsRectEmpty()) return 1;
 
   CRect onStencil;

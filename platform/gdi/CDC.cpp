@@ -112,6 +112,12 @@ int CDC::IntersectClipRect(LPCRECT rect) {
   return rect ? IntersectClipRect(rect->left, rect->top, rect->right, rect->bottom) : 0;
 }
 
+void CDC::setSurfaceClip(const CRect& clip) {
+  m_s.clip = CRect();
+  if (m_s.surface) m_s.clip.IntersectRect(clip, m_s.surface->bounds());
+  syncTarget();
+}
+
 int CDC::GetClipBox(LPRECT rect) const {
   if (rect == nullptr) return 0;
   *rect = m_s.clip;

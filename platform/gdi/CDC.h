@@ -56,8 +56,10 @@ class CDC {
   BOOL DeleteDC();
   bool isMemoryDC() const { return m_memory; }
   PixelSurface* surface() const { return m_s.surface; }
-  // The clip rectangle in surface coordinates (empty without a surface).
+  // The clip rectangle in surface coordinates (empty without a surface); setSurfaceClip
+  // puts back one that surfaceClip returned (cut to the surface).
   const CRect& surfaceClip() const { return m_s.clip; }
+  void setSurfaceClip(const CRect& clip);
 
   // ---- Coordinates, clipping, saved states -------------------------------------------
   // Each returns the previous viewport origin.

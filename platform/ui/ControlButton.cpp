@@ -4,6 +4,7 @@
 
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CPen.h"
+#include "platform/gdi/DcStateScope.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/ControlLook.h"
 
@@ -91,20 +92,18 @@ void ButtonProc::paint(const WindowRecord& r, CDC& dc) {
       } else {
         CPen pen(PS_SOLID, 1, focused ? look::kAccent : look::kFrame);
         CBrush fill(m_pushed ? look::kButtonPushed : look::kWindow);
-        CPen* oldPen = dc.SelectObject(&pen);
-        CBrush* oldBrush = dc.SelectObject(&fill);
+        DcStateScope scope(dc);
+        scope.pen(&pen).brush(&fill);
         dc.Ellipse(&box);
         if (m_check == BST_CHECKED) {
           CPen dotPen(PS_SOLID, 1, ink);
           CBrush dot(ink);
-          dc.SelectObject(&dotPen);
-          dc.SelectObject(&dot);
+          DcStateScope dotScope(dc);
+          dotScope.pen(&dotPen).brush(&dot);
           CRect inner = box;
           inner.DeflateRect(4, 4);
           dc.Ellipse(&inner);
         }
-        dc.SelectObject(oldPen);
-        dc.SelectObject(oldBrush);
       }
       look::text(dc, r.text, CRect(size + 4, 0, client.right, client.bottom), DT_LEFT | DT_VCENTER, ink, nullptr);
       return;

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CPen.h"
+#include "platform/gdi/DcStateScope.h"
 
 #include <map>
 #include <memory>
@@ -41,23 +42,19 @@ void arrow(CDC& dc, const CRect& r, Arrow direction, COLORREF colour) {
 
 void checkMark(CDC& dc, const CRect& box, COLORREF colour) {
   CPen pen(PS_SOLID, 2, colour);
-  CPen* old = dc.SelectObject(&pen);
+  DcStateScope scope(dc);
+  scope.pen(&pen);
   const int w = box.Width(), h = box.Height();
   dc.MoveTo(box.left + w / 5, box.top + h / 2);
   dc.LineTo(box.left + w * 2 / 5, box.top + h * 3 / 4);
   dc.LineTo(box.left + w * 4 / 5, box.top + h / 4);
-  dc.SelectObject(old);
 }
 
 void text(CDC& dc, const CString& s, CRect r, UINT format, COLORREF colour, CFont* font) {
   if (s.IsEmpty()) return;
-  CFont* oldFont = font ? dc.SelectObject(font) : nullptr;
-  const COLORREF oldColour = dc.SetTextColor(colour);
-  const int oldMode = dc.SetBkMode(TRANSPARENT);
+  DcStateScope scope(dc);
+  scope.font(font).textColor(colour).bkMode(TRANSPARENT);
   dc.DrawText(s, &r, format | DT_SINGLELINE | DT_NOPREFIX);
-  dc.SetBkMode(oldMode);
-  dc.SetTextColor(oldColour);
-  if (oldFont) dc.SelectObject(oldFont);
 }
 
 void buttonFace(CDC& dc, const CRect& r, bool pushed, bool emphasised) {

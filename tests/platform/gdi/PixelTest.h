@@ -8,6 +8,7 @@
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/CFont.h"
 #include "platform/gdi/CPen.h"
+#include "platform/gdi/DcStateScope.h"
 #include "platform/gdi/PngExport.h"
 #include "platform/gdi/StockObjects.h"
 

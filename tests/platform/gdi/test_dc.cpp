@@ -1,5 +1,5 @@
 // Device context basics: fills and pixels with their clipping, origins, inversion, saved
-// states, object selection and memory DCs.
+// states and the state scope, object selection and memory DCs.
 #include "tests/platform/gdi/PixelTest.h"
 
 using namespace pixeltest;
@@ -112,6 +112,59 @@ TEST(ClipRectangle, NarrowsAndIsRestoredWithTheSavedState) {
   EXPECT_EQ(c.dc.GetTextColor(), kBlue);
   EXPECT_EQ(c.dc.SetPixel(15, 15, kBlue), kBlue);
   EXPECT_FALSE(c.dc.RestoreDC(-1));  // nothing left to restore
+}
+
+namespace {
+
+// The attributes a DcStateScope changes and puts back.
+struct Attributes {
+  CPen* pen;
+  CBrush* brush;
+  CFont* font;
+  COLORREF text, bk;
+  int bkMode;
+  CRect clip;
+  bool operator==(const Attributes&) const = default;
+};
+
+Attributes attributesOf(const CDC& dc) {
+  return {dc.GetCurrentPen(), dc.GetCurrentBrush(), dc.GetCurrentFont(), dc.GetTextColor(),
+          dc.GetBkColor(),    dc.GetBkMode(),       dc.surfaceClip()};
+}
+
+}  // namespace
+
+TEST(DcStateScope, PutsBackWhatItChangedAsItWasBeforeItsFirstChange) {
+  Canvas c(20, 20);
+  c.dc.SetViewportOrg(2, 1);
+  c.dc.IntersectClipRect(0, 0, 15, 15);
+  const Attributes before = attributesOf(c.dc);
+  CPen red(PS_SOLID, 1, kRed), blue(PS_SOLID, 1, kBlue), uncreated;
+  CBrush brush(kBlue);
+  CFont* font = StockObjects::font(DEFAULT_GUI_FONT);
+  {
+    DcStateScope scope(c.dc);
+    // Nothing to select and an unknown mode change nothing and keep nothing; second
+    // changes do not replace what the first kept.
+    scope.pen(&uncreated).pen(&red).pen(&blue).brush(&brush).font(font);
+    scope.textColor(kRed).textColor(kBlue).bkColor(kBlue).bkMode(99).bkMode(TRANSPARENT);
+    scope.intersectClip(CRect(4, 4, 8, 8)).intersectClip(CRect(5, 5, 8, 8));
+    EXPECT_EQ(attributesOf(c.dc), (Attributes{&blue, &brush, font, kBlue, kBlue, TRANSPARENT, CRect(7, 6, 10, 9)}));
+    c.dc.MoveTo(3, 3);
+  }
+  EXPECT_EQ(attributesOf(c.dc), before);
+  EXPECT_EQ(c.dc.GetCurrentPosition(), CPoint(3, 3));  // not the scope's to restore
+  c.dc.FillSolidRect(-2, -1, 20, 20, kRed);
+  EXPECT_EQ(countInside(c.surface, c.surface.bounds(), kRed), 15 * 15);
+
+  // What the scope did not change stays as the operation left it.
+  {
+    DcStateScope scope(c.dc);
+    scope.pen(&red);
+    c.dc.SetBkColor(kBlue);
+  }
+  EXPECT_EQ(c.dc.GetCurrentPen(), before.pen);
+  EXPECT_EQ(c.dc.GetBkColor(), kBlue);
 }
 
 TEST(InvertRect, InvertsEveryByteAndTwiceRestores) {
