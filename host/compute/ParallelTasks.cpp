@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <mutex>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
@@ -52,33 +53,49 @@ ParallelResult runParallelTasks(std::size_t count, const ParallelOptions& option
   std::atomic<bool> cancelled{false};
   std::exception_ptr failure;
   std::mutex failureMutex;
+  // A failing task, the cancel flag or a worker that cannot start stops every worker
+  // before its next task.
+  std::stop_source stop;
 
   auto worker = [&](unsigned index) {
+    const std::stop_token stopped = stop.get_token();
     try {
-      for (;;) {
+      while (!stopped.stop_requested()) {
         const std::size_t i = next.fetch_add(1);
         if (i >= count) return;
         if (options.cancel != nullptr && options.cancel->load()) {
           cancelled = true;
+          stop.request_stop();
           return;
         }
         task(i, index);
         progress.taskDone();
       }
     } catch (...) {
-      // The first failure is rethrown on the caller's thread; the other workers stop
-      // taking tasks.
+      // The first failure is rethrown on the caller's thread.
       std::lock_guard<std::mutex> lock(failureMutex);
       if (!failure) failure = std::current_exception();
-      next = count;
+      stop.request_stop();
     }
   };
 
-  const unsigned threads = parallelWorkers(options.threads, count);
-  std::vector<std::thread> pool;
-  for (unsigned t = 1; t < threads; ++t) pool.emplace_back(worker, t);
-  worker(0);
-  for (std::thread& t : pool) t.join();
+  {
+    // Declared after everything the workers use, so leaving this block joins them first,
+    // on every path.
+    std::vector<std::jthread> pool;
+    const unsigned threads = parallelWorkers(options.threads, count);
+    pool.reserve(threads - 1);
+    try {
+      for (unsigned t = 1; t < threads; ++t) {
+        if (options.startingWorker) options.startingWorker(t);
+        pool.emplace_back(worker, t);
+      }
+    } catch (...) {
+      stop.request_stop();
+      throw;
+    }
+    worker(0);
+  }
 
   if (failure) std::rethrow_exception(failure);
   if (cancelled) return ParallelResult::Cancelled;

@@ -1,4 +1,4 @@
-// A pool of std::threads that runs numbered tasks, reports rising progress and honours a
+// A pool of std::jthreads that runs numbered tasks, reports rising progress and honours a
 // cancel flag. The spectral computation fans a trial's channels out with it, and the
 // wavelet batch driver (SpctmBatch) its channels. Each worker has a fixed index, so a
 // caller can keep one scratch workspace per worker without locking.
@@ -16,6 +16,9 @@ struct ParallelOptions {
   std::function<void(int percent)> progress;
   // When it becomes true, workers start no further task; tasks already running finish.
   const std::atomic<bool>* cancel = nullptr;
+  // Called on the calling thread just before worker `index` (1 ..) is started; an
+  // exception from it fails that start as a thread that cannot be created does. For tests.
+  std::function<void(unsigned index)> startingWorker;
 };
 
 enum class ParallelResult { Done, Cancelled };
@@ -26,6 +29,8 @@ unsigned parallelWorkers(unsigned requested, std::size_t tasks);
 
 // Runs task(i, worker) once for every i in [0, count), the calling thread working too.
 // The first exception a task throws stops further tasks and is rethrown here after every
-// worker has stopped.
+// worker has stopped. A worker that cannot be started (std::system_error) stops the ones
+// already started, which finish their running task, and its exception is rethrown once
+// they have all been joined.
 ParallelResult runParallelTasks(std::size_t count, const ParallelOptions& options,
                                 const std::function<void(std::size_t task, unsigned worker)>& task);

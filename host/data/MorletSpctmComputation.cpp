@@ -280,7 +280,9 @@ bool MorletSpctmComputation::computeTrialSpectra(CMDTrialqv& trial) {
   Plan plan;
   plan.accumulated = trial.isAccumulatedSpctm();
   plan.frequencies = morlet.frequencies();
-  const ParallelOptions options{m_settings.threads, m_progress, nullptr};
+  ParallelOptions options;
+  options.threads = m_settings.threads;
+  options.progress = m_progress;
   try {
     m_lastError = plan.accumulated
                       ? computeSegments(morlet.samplingRateHz, m_settings.segmentLength, timing, options, in, plan)

@@ -1,6 +1,6 @@
 // The parallel driver: same numbers whatever the thread count, progress rising to 100,
 // cancellation leaving untouched outputs, bad tasks refused before anything is written, a
-// failing task stopping the run; and the plan cache handing out one plan per size to
+// failing task or a worker that cannot start stopping the run; and the plan cache handing out one plan per size to
 // threads that race for it.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <mutex>
 #include <random>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -44,8 +45,11 @@ struct Batch {
 
 TEST(SpctmBatch, ThreadCountDoesNotChangeResults) {
   Batch one, three;
-  ASSERT_EQ(runSpctmBatch(one.transform, one.tasks, {1, nullptr, nullptr}), SpctmBatchResult::Done);
-  ASSERT_EQ(runSpctmBatch(three.transform, three.tasks, {3, nullptr, nullptr}), SpctmBatchResult::Done);
+  SpctmBatchOptions options;
+  options.threads = 1;
+  ASSERT_EQ(runSpctmBatch(one.transform, one.tasks, options), SpctmBatchResult::Done);
+  options.threads = 3;
+  ASSERT_EQ(runSpctmBatch(three.transform, three.tasks, options), SpctmBatchResult::Done);
   EXPECT_EQ(one.real, three.real);
   EXPECT_EQ(one.power, three.power);
   // Every channel was written (the arrays started at -1, power is never negative).
@@ -128,6 +132,33 @@ TEST(ParallelTasks, FirstFailureStopsTheRunAndReachesTheCaller) {
   }
   EXPECT_EQ(parallelWorkers(0, 0), 1u);
   EXPECT_EQ(parallelWorkers(8, 3), 3u);
+}
+
+TEST(ParallelTasks, AWorkerThatCannotStartStopsAndJoinsTheStartedOnes) {
+  // Workers 1 and 2 start and wait in their first task until worker 3's start fails; they
+  // must finish that task, take no other, and be joined before the failure reaches the
+  // caller (a worker left running ends the process).
+  std::atomic<bool> failed{false};
+  std::atomic<int> ran{0}, running{0};
+  ParallelOptions options;
+  options.threads = 4;
+  options.startingWorker = [&](unsigned index) {
+    if (index < 3) return;
+    failed = true;
+    failed.notify_all();
+    throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+  };
+  const auto run = [&] {
+    runParallelTasks(100, options, [&](std::size_t, unsigned) {
+      ++running;
+      failed.wait(false);
+      ++ran;
+      --running;
+    });
+  };
+  EXPECT_THROW(run(), std::system_error);
+  EXPECT_EQ(running.load(), 0);
+  EXPECT_LE(ran.load(), 2);
 }
 
 TEST(FftPlanCache, RacingThreadsGetOnePlanPerSize) {
