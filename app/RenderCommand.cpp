@@ -11,6 +11,7 @@
 #include "app/ViewRender.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/PngExport.h"
+#include "windows/single/CStaticSpctm1C.h"
 
 namespace spctmview {
 
@@ -20,6 +21,13 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
     err << "spctm-view render: the dataset has no current session and trial\n";
     return 1;
   }
+  // The single view is the single-channel canvas's picture, bound as the window binds it
+  // (which makes a channel with spectra current when the current one has none).
+  CStaticSpctm1C canvas;
+  canvas.m_pDraw = &engine;
+  canvas.m_nSpctmClass = o.spctmClass;
+  canvas.m_nDataKind = o.dataKind;
+  canvas.setShowMEGData(&dataset);
   try {
     if (!o.channel.empty()) selectChannel(*engine.m_pTrial, o.channel);
   } catch (const UsageError& e) {
@@ -31,10 +39,10 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
   const bool fromSettings = !o.settingsIn.empty();
   if (fromSettings && !loadDrawSettings(engine, o.settingsIn, err)) return 1;
   const auto use = [&](const char* option) { return !fromSettings || o.has(option); };
+  const CRect rect(0, 0, o.width, o.height);
   if (use("--colour")) applyColouring(engine, o.colouring);
   engine.m_nDataSource = o.dataSource;
-  if (use("--zoom"))
-    engine.m_dZoom = o.zoom > 0 ? o.zoom : fittedZoom(engine, CRect(0, 0, o.width, o.height), o.spctmClass, o.dataKind);
+  if (use("--zoom")) engine.m_dZoom = o.zoom > 0 ? o.zoom : canvas.getFitZoom4Rect(rect);
   if (use("--begin")) {
     engine.m_nWinTimeBegin = o.timeBegin;
     engine.m_nWinFreqBegin = o.freqBegin;
@@ -63,30 +71,33 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
   CDC dc;
   dc.CreateCompatibleDC(nullptr);
   CBitmap bitmap;
-  if (!bitmap.CreateCompatibleBitmap(&dc, o.width, o.height)) {
+  const CBitmap* image = &bitmap;
+  int drawn = 0;
+  if (o.view == RenderView::Single) {
+    canvas.m_bShowWave = o.wave;
+    canvas.m_bShowMeasures = !o.plain;
+    canvas.m_bShowColorScale = !o.plain;
+    if (o.plain) {
+      engine.m_bShowSelect = false;
+      engine.m_bShowSelectInfo = false;
+      engine.m_bShowName = false;
+    }
+    drawn = canvas.placeSpctm4Zoom(rect) && canvas.drawSpctm2MemDC(&dc, rect);
+    image = canvas.getMemBitmap();
+  } else if (bitmap.CreateCompatibleBitmap(&dc, o.width, o.height)) {
+    dc.SelectObject(&bitmap);
+    drawn = o.view == RenderView::Patches ? drawPatchGrid(engine, dc, rect, o.modality, o.spctmClass, o.dataKind)
+                                          : drawColumnsView(engine, dc, rect, o.spctmClass, o.dataKind);
+  } else {
     err << "spctm-view render: cannot make a " << o.width << "x" << o.height << " image\n";
     return 1;
-  }
-  dc.SelectObject(&bitmap);
-  const CRect rect(0, 0, o.width, o.height);
-  int drawn = 0;
-  switch (o.view) {
-    case RenderView::Single:
-      drawn = drawSingleView(engine, dc, rect, o.spctmClass, o.dataKind, {!o.plain, o.wave, !o.plain, !o.plain});
-      break;
-    case RenderView::Patches:
-      drawn = drawPatchGrid(engine, dc, rect, o.modality, o.spctmClass, o.dataKind);
-      break;
-    case RenderView::Columns:
-      drawn = drawColumnsView(engine, dc, rect, o.spctmClass, o.dataKind);
-      break;
   }
   if (drawn == 0) {
     err << "spctm-view render: nothing to draw for this class, kind, source and channel\n";
     return 1;
   }
   std::string error;
-  if (!writePng(bitmap, o.out, &error)) {
+  if (!writePng(*image, o.out, &error)) {
     err << "spctm-view render: " << error << "\n";
     return 1;
   }

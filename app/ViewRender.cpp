@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace spctmview {
 
@@ -41,72 +40,6 @@ void applyRanges(CMEGSpctmDrawqv& engine, const RenderOptions& o) {
   engine.m_dColorMax = hi;
   engine.m_dOuterMin = lo - half;
   engine.m_dOuterMax = hi + half;
-}
-
-namespace {
-
-// The counts of the array the single-channel renderers draw (the host's answer for the
-// engine's data source); {0, 0} without one.
-std::pair<std::int64_t, std::int64_t> drawnCounts(CMEGSpctmDrawqv& engine, int spctmClass, int dataKind) {
-  if (!engine.updateMEGData() || engine.m_pTrial->getChannel(-1) == nullptr) return {0, 0};
-  std::int64_t T = 0, F = 0;
-  engine.m_pTrial->sourceArray(engine.m_nDataSource, -1, spctmClass, dataKind, T, F);
-  return {T, F};
-}
-
-}  // namespace
-
-bool placeZoomedPicture(CMEGSpctmDrawqv& engine, const CRect& rect, int spctmClass, int dataKind) {
-  const auto [T, F] = drawnCounts(engine, spctmClass, dataKind);
-  if (T < 1 || F < 1) return false;
-  const double z = engine.m_dZoom;
-  const double width = static_cast<double>(T) * z, height = static_cast<double>(F) * z;
-  if (width <= rect.Width()) {
-    engine.m_nOriginX = static_cast<std::int64_t>(rect.left + (rect.Width() - width) * 0.5);
-    engine.m_nFirstTime = 0;
-  } else {
-    engine.m_nOriginX = rect.left;
-    engine.m_nFirstTime = std::clamp<std::int64_t>(engine.m_nWinTimeBegin, 0, T - 1);
-  }
-  if (height <= rect.Height()) {
-    engine.m_nOriginY = static_cast<std::int64_t>(rect.bottom - (rect.Height() - height) * 0.5);
-    engine.m_nFirstFreq = 0;
-  } else {
-    engine.m_nOriginY = rect.bottom;
-    engine.m_nFirstFreq = std::clamp<std::int64_t>(engine.m_nWinFreqBegin, 0, F - 1);
-  }
-  engine.m_bRecentre = false;
-  return true;
-}
-
-int fittedZoom(CMEGSpctmDrawqv& engine, const CRect& rect, int spctmClass, int dataKind) {
-  const auto [T, F] = drawnCounts(engine, spctmClass, dataKind);
-  if (T < 1 || F < 1) return 1;
-  const std::int64_t across = (std::int64_t{rect.Width()} - 200) / T;
-  const std::int64_t up = (std::int64_t{rect.Height()} - 120) / F;
-  return static_cast<int>(std::clamp<std::int64_t>(std::min(across, up), 1, 64));
-}
-
-int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind,
-                   const SingleLayers& layers) {
-  // The canvas's order: the spectrogram with its background, the selection read-outs,
-  // the waveform strip, the measures and the colour scale. The canvas's first call,
-  // showSpctmOne, draws the first two.
-  if (!placeZoomedPicture(engine, rect, spctmClass, dataKind)) return 0;
-  if (layers.readOuts) {
-    engine.showSpctmOne(&dc, rect, spctmClass, dataKind);
-  } else if (engine.m_bStdRender) {
-    engine.drawOneSpctmColumnStd(&dc, rect, spctmClass, dataKind);
-  } else {
-    engine.drawOneSpctmColumn(&dc, rect, spctmClass, dataKind);
-  }
-  if (layers.wave) engine.drawOneWaveColumn(&dc, rect, spctmClass, dataKind);
-  if (layers.measures) engine.drawOneSpctmMeasures(&dc, rect, spctmClass, dataKind);
-  // The scale's last label starts at its last bar and runs on to the right; the figure
-  // keeps 60 pixels for it so that the image's edge does not cut it.
-  if (layers.colourScale)
-    engine.showSpctmColorScale(&dc, CRect(rect.left, rect.top, rect.right - 60, rect.bottom), spctmClass, dataKind, 20);
-  return 1;
 }
 
 int drawColumnsView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind) {

@@ -1,7 +1,7 @@
-// The engine views the render command draws into a device context: the single-channel view
-// in the single-channel canvas's order, one patch per sensor of a modality in a grid, and
-// every channel in columns.
-// Both read the engine's bound dataset (current session and trial) and its draw state.
+// The draw state the render command sets from its options (colouring, ranges) and the
+// engine views it draws into a device context itself: one patch per sensor of a modality
+// in a grid, and every channel in columns. The single view is drawn by the single-channel
+// canvas (windows/single). Each reads the engine's bound dataset and its draw state.
 #pragma once
 
 #include <vector>
@@ -21,35 +21,6 @@ void applyColouring(CMEGSpctmDrawqv& engine, Colouring colouring);
 // the current channel or data source (single view) or every channel (patches) of the
 // class and kind. A view without data keeps the engine's ranges.
 void applyRanges(CMEGSpctmDrawqv& engine, const RenderOptions& options);
-
-// What the single-channel canvas draws over its spectrogram, as its switches do.
-struct SingleLayers {
-  bool readOuts = false;     // the selection read-out: box, cross, texts, title, origin line
-  bool wave = false;         // the waveform strip
-  bool measures = false;     // the time and frequency rulers
-  bool colourScale = false;  // the legend with 20 steps, under the view or beside it
-};
-
-// Places the single-channel picture in `rect` as a user drags it into view in the canvas,
-// at the zoom in use: centred along an axis where it fits, otherwise from the draw
-// window's begin point at the rectangle's left (time) or bottom (frequency) edge. Sets the
-// origin and first drawn points and clears the recentre flag (the renderers' own placement
-// centres at one pixel per bin). Returns false, changing nothing, when the current channel
-// or the data source has no array for the class and kind.
-bool placeZoomedPicture(CMEGSpctmDrawqv& engine, const CRect& rect, int spctmClass, int dataKind);
-
-// The largest whole zoom, 1 to 64, at which the single-channel picture fits `rect` with
-// room for its rulers and labels: 100 pixels at either side and 60 above and below.
-// 1 when there is nothing to draw.
-int fittedZoom(CMEGSpctmDrawqv& engine, const CRect& rect, int spctmClass, int dataKind);
-
-// The single-channel view of the current channel (or the data source's group statistic)
-// in `rect`, placed anew by placeZoomedPicture: the background and the renderer the draw
-// state chooses, then the layers in the canvas's order; with the read-outs through
-// showSpctmOne, as the canvas draws. Returns 1, or 0 when there is nothing to draw for
-// this class, kind or source; the layers' results are not used, as in the canvas.
-int drawSingleView(CMEGSpctmDrawqv& engine, CDC& dc, const CRect& rect, int spctmClass, int dataKind,
-                   const SingleLayers& layers = {});
 
 // The multi-channel column view (showSpctmMC) of the class and kind in `rect`, with the
 // draw state's column count, layout switches and time grid. 1, or 0 without session,

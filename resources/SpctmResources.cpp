@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "resources/MeasureResources.h"
+#include "resources/Spctm1CResources.h"
 #include "resources/StdSetResources.h"
 
 HINSTANCE spctmResources() {
@@ -10,6 +11,7 @@ HINSTANCE spctmResources() {
     ResourceModule m(L"spctmshow2d");
     addStdSetResources(m);
     addMeasureResources(m);
+    addSpctm1CResources(m);
     return m;
   }();
   return &module;

@@ -1,0 +1,82 @@
+#include "tests/windows/single/SingleWindowTest.h"
+
+namespace single {
+
+void joinSpctmResources() {
+  static AFX_EXTENSION_MODULE extension;
+  if (extension.bInitialized) return;
+  AfxInitExtensionModule(extension, spctmResources());
+  new CDynLinkLibrary(extension);  // lives as long as the process
+}
+
+std::unique_ptr<CArrayMEDataSetqv> smallDataset() {
+  return megdata::DatasetBuilder()
+      .meg(L"MLC11", 0, 0).noSpectrum(1).meg(L"MRC11", 1, 0).eeg(L"Cz", 0, 1)
+      .grid(64, 48)
+      .spectra(0, [](std::int64_t, std::int64_t t, std::int64_t f, int) { return static_cast<double>(t + f) / 100; })
+      .spectra(1, [](std::int64_t, std::int64_t t, std::int64_t f, int) { return static_cast<double>(t + f) / 100; })
+      .spectra(2, [](std::int64_t, std::int64_t t, std::int64_t f, int) { return static_cast<double>(t + f) / 100; })
+      .waves(64, [](std::int64_t, std::int64_t s) { return static_cast<double>(s % 8) - 4.0; })
+      .selection(-1, 5, 10, 2, 4)
+      .build();
+}
+
+std::string outputPath(const std::string& name) { return std::string(SPCTM_TEST_OUTPUT_DIR) + "/" + name; }
+
+void SingleWindowTest::SetUp() {
+  joinSpctmResources();
+  ASSERT_TRUE(dlg.Create(IDD_SPCTM_1C));
+}
+
+void SingleWindowTest::open(CArrayMEDataSetqv* ds, int spctmClass) {
+  dlg.m_wndSpctm.setShowMEGData(ds);
+  dlg.setDrawEngine(&face.m_draw);
+  dlg.setSpctmClass(spctmClass);
+  dlg.m_pDataSet = ds;
+  dlg.m_pFace = &face;
+  dlg.ShowWindow(SW_SHOWNORMAL);
+  dlg.updateSpctmDlg();
+  dlg.GetDlgItem(IDC_SPCTM1C_CLASS)->EnableWindow(FALSE);
+  app.pumpUntilIdle();
+}
+
+void SingleWindowTest::place(double zoom, std::int64_t originX, std::int64_t originY) {
+  draw().m_dZoom = zoom;
+  draw().m_nOriginX = originX;
+  draw().m_nOriginY = originY;
+  draw().m_nFirstTime = 0;
+  draw().m_nFirstFreq = 0;
+  draw().m_bRecentre = false;
+  dlg.m_wndSpctm.releaseMemDC();
+  dlg.m_wndSpctm.Invalidate(FALSE);
+  app.pumpUntilIdle();
+}
+
+CPoint SingleWindowTest::onCanvas(int x, int y) const {
+  CPoint p(x, y);
+  dlg.m_wndSpctm.ClientToScreen(&p);
+  dlg.ScreenToClient(&p);
+  return p;
+}
+
+COLORREF SingleWindowTest::canvasPixel(int x, int y) {
+  const PixelSurface* surface = windowSurface(dlg);
+  CPoint p(x, y);
+  dlg.m_wndSpctm.ClientToScreen(&p);
+  CRect frame;
+  dlg.GetWindowRect(&frame);
+  return surface->colorAt(p.x - frame.left, p.y - frame.top);
+}
+
+CSpctmTrialqv& SingleWindowTest::spctm(int spctmClass) const {
+  return *dataset->getSessionData(-1)->getTrialqv(-1)->getSpctmTrial(false, spctmClass);
+}
+
+std::array<std::int64_t, 4> SingleWindowTest::selection(int spctmClass) const {
+  std::array<std::int64_t, 4> s{};
+  spctm(spctmClass).getTrialSpctmSelectTime(s[0], s[1]);
+  spctm(spctmClass).getTrialSpctmSelectFreq(s[2], s[3]);
+  return s;
+}
+
+}  // namespace single
