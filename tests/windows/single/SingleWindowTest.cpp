@@ -21,6 +21,17 @@ std::unique_ptr<CArrayMEDataSetqv> smallDataset() {
       .build();
 }
 
+CRect changedBox(const Picture& a, const Picture& b) {
+  CRect box;
+  for (int y = 0; y < a.height; ++y) {
+    for (int x = 0; x < a.width; ++x) {
+      if (a.at(x, y) == b.at(x, y)) continue;
+      box.UnionRect(box, CRect(x, y, x + 1, y + 1));
+    }
+  }
+  return box;
+}
+
 std::string outputPath(const std::string& name) { return std::string(SPCTM_TEST_OUTPUT_DIR) + "/" + name; }
 
 void SingleWindowTest::SetUp() {
@@ -59,13 +70,18 @@ CPoint SingleWindowTest::onCanvas(int x, int y) const {
   return p;
 }
 
-COLORREF SingleWindowTest::canvasPixel(int x, int y) {
+Picture SingleWindowTest::canvasPicture() {
   const PixelSurface* surface = windowSurface(dlg);
-  CPoint p(x, y);
-  dlg.m_wndSpctm.ClientToScreen(&p);
-  CRect frame;
+  CRect frame, canvas;
   dlg.GetWindowRect(&frame);
-  return surface->colorAt(p.x - frame.left, p.y - frame.top);
+  dlg.m_wndSpctm.GetClientRect(&canvas);
+  CPoint origin(0, 0);
+  dlg.m_wndSpctm.ClientToScreen(&origin);
+  Picture p{canvas.Width(), canvas.Height(), {}};
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) p.pixels.push_back(surface->colorAt(origin.x - frame.left + x, origin.y - frame.top + y));
+  }
+  return p;
 }
 
 CSpctmTrialqv& SingleWindowTest::spctm(int spctmClass) const {

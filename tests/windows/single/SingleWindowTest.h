@@ -45,6 +45,17 @@ class RecordingFace : public CMEGSpctmShow2DFace {
 // 2 … 4.
 std::unique_ptr<CArrayMEDataSetqv> smallDataset();
 
+// A picture of the canvas's client area, row by row.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<COLORREF> pixels;
+  COLORREF at(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)]; }
+};
+// The smallest rectangle holding every pixel that differs between two pictures of the
+// same size; empty when they are equal.
+CRect changedBox(const Picture& a, const Picture& b);
+
 // The output folder's path of a picture the tests write for a person to look at.
 std::string outputPath(const std::string& name);
 
@@ -60,8 +71,8 @@ class SingleWindowTest : public ::testing::Test {
   void place(double zoom, std::int64_t originX, std::int64_t originY);
   // A point of the canvas's client area in the dialog's client coordinates.
   CPoint onCanvas(int x, int y) const;
-  // The canvas pixel (client coordinates) as the window shows it after painting.
-  COLORREF canvasPixel(int x, int y);
+  // The canvas's client area as the window shows it after painting.
+  Picture canvasPicture();
   CSpctmTrialqv& spctm(int spctmClass = 0) const;
   std::array<std::int64_t, 4> selection(int spctmClass = 0) const;  // time b, e, freq b, e
   UserInput& user() { return app.input(); }
