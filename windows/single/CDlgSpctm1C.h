@@ -10,7 +10,11 @@
 
 #include "facade/CMEGSpctmShow2DFace.h"
 #include "platform/ui/CDialog.h"
+#include "windows/dialogs/CDlgEegSpctmShowStdSet.h"
+#include "windows/dialogs/CDlgMegSpctmShowStdSet.h"
 #include "windows/single/CStaticSpctm1C.h"
+
+#include <vector>
 
 class CDlgSpctm1C : public CDialog {
  public:
@@ -59,6 +63,8 @@ class CDlgSpctm1C : public CDialog {
   CMEGSpctmDrawqv* m_pDraw = nullptr;
   CMEGSpctmShow2DFace* m_pFace = nullptr;  // receives sendMessageX of linked actions
   CStaticSpctm1C m_wndSpctm;               // the canvas, control 2020
+  CDlgMegSpctmShowStdSet* m_pDlgMegSetStd = nullptr;  // display-parameter dialogs, may be absent
+  CDlgEegSpctmShowStdSet* m_pDlgEegSetStd = nullptr;
   CPoint m_ptLastMouse;                    // canvas coordinates, for the two move modes
   CButton m_btnSetting, m_btnNormal, m_btnMove, m_btnZoomIn, m_btnZoomOut, m_btnMoveWave, m_btnSM, m_btnAM,
       m_btnAllSns;
@@ -89,7 +95,13 @@ class CDlgSpctm1C : public CDialog {
   void OnDeltaposTime(NMHDR* pNMHDR, LRESULT* pResult);
   void OnDeltaposFreq(NMHDR* pNMHDR, LRESULT* pResult);
   void OnDeltaposZoom(NMHDR* pNMHDR, LRESULT* pResult);
+
+  // ---- Links to the other windows (CDlgSpctm1CLinks.cpp) ----
+  void OnRefresh();
+  void OnReset();
+  void OnSetting();
   void OnLinkMapSelect();
+  void OnLinkContourMap();
 
   // ---- Mouse (CDlgSpctm1CMouse.cpp) ----
   void OnLButtonDown(UINT nFlags, CPoint point) override;
@@ -103,6 +115,8 @@ class CDlgSpctm1C : public CDialog {
  private:
   // Refreshes the dialog's binding: the dataset's current session, its current trial.
   void updateMEGData();
+  // The display-parameter dialogs that are set, the MEG one first.
+  std::vector<CDlgSpctmShowStdSet*> showStdSetDlgs() const;
   // Refills the statistic combo: `first` (the channel entry) and the six statistics,
   // then selects the channel statistic.
   void fillStatisticList(const wchar_t* first);

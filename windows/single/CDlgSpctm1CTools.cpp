@@ -1,6 +1,6 @@
 // The single-channel window's tool row: overlay checks, zoom, autofit, recomputation, the
-// class, kind, statistic and channel lists, the three up-down controls and "Link Map
-// Select". Almost every action writes a draw-state field and repaints the canvas; those
+// class, kind, statistic and channel lists and the three up-down controls. Almost every
+// action writes a draw-state field and repaints the canvas; those
 // that read or write the draw state do nothing without a draw engine.
 #include "windows/single/CDlgSpctm1C.h"
 
@@ -160,10 +160,4 @@ void CDlgSpctm1C::OnDeltaposZoom(NMHDR* pNMHDR, LRESULT* pResult) {
     if (delta == -1) m_pSession->setShowZoomChnl(-1, gain * 2.0);
   }
   m_wndSpctm.Invalidate(FALSE);
-}
-
-void CDlgSpctm1C::OnLinkMapSelect() {
-  CWaitCursor wait;
-  UpdateData(TRUE);
-  if (m_pFace && m_bLinkMapSelect) m_pFace->sendMessageX(SPCTM_MSG_MAP_SELECT, m_nSpctmClass, m_nDataKind);
 }

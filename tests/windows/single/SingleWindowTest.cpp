@@ -2,13 +2,6 @@
 
 namespace single {
 
-void joinSpctmResources() {
-  static AFX_EXTENSION_MODULE extension;
-  if (extension.bInitialized) return;
-  AfxInitExtensionModule(extension, spctmResources());
-  new CDynLinkLibrary(extension);  // lives as long as the process
-}
-
 std::unique_ptr<CArrayMEDataSetqv> smallDataset() {
   return megdata::DatasetBuilder()
       .meg(L"MLC11", 0, 0).noSpectrum(1).meg(L"MRC11", 1, 0).eeg(L"Cz", 0, 1)

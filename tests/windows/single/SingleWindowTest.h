@@ -1,5 +1,4 @@
-// Shared pieces of the single-channel window tests: the library's resources joined to the
-// chain, a facade that records the messages the window sends, the window opened and bound
+// Shared pieces of the single-channel window tests: a facade that records the messages the window sends, the window opened and bound
 // as the facade's show operation does, and small datasets.
 #pragma once
 
@@ -20,10 +19,6 @@
 #include "windows/single/CDlgSpctm1C.h"
 
 namespace single {
-
-// Joins the library's resource module to the chain once per process, as its load-time
-// entry will.
-void joinSpctmResources();
 
 // The facade's root link with sendMessageX recorded as (code, a, b). Like the facade, it
 // is deleted only as itself.
