@@ -95,7 +95,7 @@ int CContourLineMapqv::drawMap(CDC* dc, int left, int top, double scaleX, double
   const hostrender::FieldImageMapping mapping = hostrender::FieldImageMapping::make(
       m_nGridWidth, m_nGridHeight, left, top, scaleX, scaleY, mirrored != 0, noseUp != 0);
   DcStateScope scope(*dc);
-  scope.intersectClip(CRect(0, 0, width, height));
+  scope.intersectClip(CRect(0, 0, width, height)).keepPosition();
   CPen* const selected = dc->GetCurrentPen();
   for (const ContourLine& line : m_lines) {
     CPen* pen = line.level > 0.0 ? positivePen : line.level < 0.0 ? negativePen : nullptr;

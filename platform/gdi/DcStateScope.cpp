@@ -24,6 +24,7 @@ DcStateScope::~DcStateScope() {
   if (m_textColor) m_dc.SetTextColor(*m_textColor);
   if (m_bkColor) m_dc.SetBkColor(*m_bkColor);
   if (m_bkMode) m_dc.SetBkMode(*m_bkMode);
+  if (m_position) m_dc.MoveTo(*m_position);
 }
 
 DcStateScope& DcStateScope::pen(CPen* pen) {
@@ -59,5 +60,10 @@ DcStateScope& DcStateScope::bkMode(int mode) {
 DcStateScope& DcStateScope::intersectClip(const CRect& rect) {
   keepFirst(m_clip, m_dc.surfaceClip());
   m_dc.IntersectClipRect(&rect);
+  return *this;
+}
+
+DcStateScope& DcStateScope::keepPosition() {
+  keepFirst(m_position, m_dc.GetCurrentPosition());
   return *this;
 }

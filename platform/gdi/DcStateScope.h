@@ -2,8 +2,9 @@
 // that changes pens, brushes, fonts, colours, background mode or the clip rectangle: each
 // change goes through the scope, and when the scope ends (on every return path) each
 // attribute it changed gets back the value it had before the scope's first change of it.
-// What the scope did not change (current position, a fill's background colour, a
-// colour set on purpose directly through the context) is left as the operation made it.
+// What the scope did not change (the current position unless kept, a fill's background
+// colour, a colour set on purpose directly through the context) is left as the operation
+// made it.
 #pragma once
 
 #include <optional>
@@ -27,6 +28,9 @@ class DcStateScope {
   DcStateScope& bkMode(int mode);
   // Narrows the clip rectangle to its common part with `rect` (logical coordinates).
   DcStateScope& intersectClip(const CRect& rect);
+  // Puts the current position back at the end, wherever the operation's lines leave it
+  // (as a MoveTo there, so a pen pattern restarts).
+  DcStateScope& keepPosition();
 
  private:
   CDC& m_dc;
@@ -37,4 +41,5 @@ class DcStateScope {
   std::optional<COLORREF> m_bkColor;
   std::optional<int> m_bkMode;
   std::optional<CRect> m_clip;  // surface coordinates
+  std::optional<CPoint> m_position;
 };

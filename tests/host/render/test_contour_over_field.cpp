@@ -63,7 +63,11 @@ TEST(ContourOverField, PixelsUnderEveryLineShowItsLevelInTheField) {
       const FieldImageMapping m = FieldImageMapping::make(kGridW, kGridH, kLeft, kTop, kScaleX, kScaleY, mirrored, noseUp);
       TestCanvas values(kPanel, kPanel, 0), lines(kPanel, kPanel, 0);
       drawField(values.dc, field, m);
+      lines.dc.MoveTo(1, 2);
+      CPen* const selected = lines.dc.GetCurrentPen();
       ASSERT_EQ(map.drawMap(&lines.dc, kLeft, kTop, kScaleX, kScaleY, kPanel, kPanel, mirrored, noseUp, &red, &green), 1);
+      EXPECT_EQ(lines.dc.GetCurrentPen(), selected);  // the DC's pen and position are kept
+      EXPECT_EQ(lines.dc.GetCurrentPosition(), CPoint(1, 2));
       int checked = 0;
       for (int y = 0; y < kPanel; ++y) {
         for (int x = 0; x < kPanel; ++x) {

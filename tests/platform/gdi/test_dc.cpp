@@ -153,7 +153,14 @@ TEST(DcStateScope, PutsBackWhatItChangedAsItWasBeforeItsFirstChange) {
     c.dc.MoveTo(3, 3);
   }
   EXPECT_EQ(attributesOf(c.dc), before);
-  EXPECT_EQ(c.dc.GetCurrentPosition(), CPoint(3, 3));  // not the scope's to restore
+  EXPECT_EQ(c.dc.GetCurrentPosition(), CPoint(3, 3));  // not kept: left where it was moved
+  {
+    DcStateScope scope(c.dc);
+    scope.keepPosition();
+    c.dc.LineTo(9, 9);
+    scope.keepPosition();
+  }
+  EXPECT_EQ(c.dc.GetCurrentPosition(), CPoint(3, 3));
   c.dc.FillSolidRect(-2, -1, 20, 20, kRed);
   EXPECT_EQ(countInside(c.surface, c.surface.bounds(), kRed), 15 * 15);
 
