@@ -16,6 +16,7 @@ const std::vector<SnapshotWindow>& snapshotWindows() {
   static const std::vector<SnapshotWindow> windows = {
       {"stdset-meg", "the MEG standard display-parameter dialog", snapStdSetMeg},
       {"stdset-eeg", "the EEG standard display-parameter dialog", snapStdSetEeg},
+      {"measure", "the measurement dialog after measuring the channel and all sensors", snapMeasure},
   };
   return windows;
 }

@@ -1,5 +1,7 @@
 // Single- and multi-line edits and the rich text box: text with a caret and selection,
-// typing, deletion, read-only mode, line scrolling. Line breaks are stored as "\n".
+// typing, deletion, read-only mode, line scrolling, sideways scrolling of multi-line text
+// wider than the box (with WS_HSCROLL), and scrolling the caret into view. Line breaks are
+// stored as "\n".
 #include "platform/ui/ControlProcs.h"
 
 #include "platform/ui/CWinApp.h"
@@ -8,6 +10,8 @@
 #include <algorithm>
 
 namespace {
+
+constexpr int kColumnStep = 24;  // pixels an arrow of the horizontal bar moves the text
 
 class EditProc : public WindowClassProc {
  public:
@@ -40,12 +44,23 @@ class EditProc : public WindowClassProc {
     m_firstLine = std::clamp(m_firstLine + lines, 0, lineCount(r) - 1);
     invalidateRecord(r, nullptr, true);
   }
+  // Moves the text sideways by pixels, within the widest line measured at the last paint.
+  void scrollColumns(WindowRecord& r, int pixels) {
+    m_shiftPx = std::clamp(m_shiftPx + pixels, 0, std::max(0, m_textWidth - clientRect(r).Width() + 6));
+    invalidateRecord(r, nullptr, true);
+  }
+  static bool sideways(const WindowRecord& r) { return (r.style & ES_MULTILINE) && (r.style & WS_HSCROLL); }
   void scrollBarClick(WindowRecord& r, CPoint p);
+  void horizontalBarClick(WindowRecord& r, CPoint p);
+  // Makes the caret's line visible.
+  void scrollCaret(WindowRecord& r);
 
   bool m_rich;
   int m_selStart = 0;
   int m_selEnd = 0;
   int m_firstLine = 0;
+  int m_shiftPx = 0;    // multi-line text scrolled sideways by this many pixels
+  int m_textWidth = 0;  // the widest line when the frame was last painted, pixels
 };
 
 void EditProc::replaceSelection(WindowRecord& r, const std::wstring& with) {
@@ -68,6 +83,15 @@ void EditProc::scrollBarClick(WindowRecord& r, CPoint p) {
   else scrollLines(r, p.y < client.Height() / 2 ? -page : page);
 }
 
+// A press on the horizontal scroll bar of a multi-line edit: arrows move by a few
+// characters, the track left or right of the middle by the box's width.
+void EditProc::horizontalBarClick(WindowRecord& r, CPoint p) {
+  const CRect client = clientRect(r);
+  if (p.x < kScrollBarSize) scrollColumns(r, -kColumnStep);
+  else if (p.x >= client.Width() - kScrollBarSize) scrollColumns(r, kColumnStep);
+  else scrollColumns(r, p.x < client.Width() / 2 ? -client.Width() : client.Width());
+}
+
 namespace {
 
 int lineHeight(CDC& dc) {
@@ -75,7 +99,27 @@ int lineHeight(CDC& dc) {
   return dc.GetTextMetrics(&tm) && tm.tmHeight > 0 ? tm.tmHeight : kComboItemHeight;
 }
 
+// The line height of the control's font, measured off screen.
+int lineHeight(const WindowRecord& r) {
+  CDC dc;
+  dc.CreateCompatibleDC(nullptr);
+  dc.SelectObject(r.font ? r.font : look::dialogFont());
+  return lineHeight(dc);
+}
+
 }  // namespace
+
+void EditProc::scrollCaret(WindowRecord& r) {
+  if (!(r.style & ES_MULTILINE)) return;
+  clampSelection(r);
+  const std::wstring& text = r.text.str();
+  const auto caret = text.begin() + m_selEnd;
+  const int line = static_cast<int>(std::count(text.begin(), caret, L'\n'));
+  const int visible = std::max(1, clientRect(r).Height() / lineHeight(r));
+  if (line < m_firstLine) m_firstLine = line;
+  if (line >= m_firstLine + visible) m_firstLine = line - visible + 1;
+  invalidateRecord(r, nullptr, true);
+}
 
 void EditProc::paint(const WindowRecord& r, CDC& dc) {
   const CRect client = clientRect(r);
@@ -89,8 +133,9 @@ void EditProc::paint(const WindowRecord& r, CDC& dc) {
   auto extent = [&](size_t from, size_t to) {
     return dc.GetTextExtent(text.c_str() + from, static_cast<int>(to - from)).cx;
   };
-  // Single-line text scrolls left so the caret stays in view.
-  int shift = 0;
+  // Single-line text scrolls left so the caret stays in view; multi-line text as far as
+  // its horizontal bar says.
+  int shift = sideways(r) ? m_shiftPx : 0;
   if (!multiLine) {
     const size_t caret = static_cast<size_t>(std::clamp(m_selEnd, 0, r.text.GetLength()));
     shift = std::max(0, extent(0, caret) - (client.Width() - 6));
@@ -126,6 +171,19 @@ void EditProc::paint(const WindowRecord& r, CDC& dc) {
 
 void EditProc::paintFrame(const WindowRecord& r, CDC& dc) {
   const CRect client = clientRect(r);
+  dc.SelectObject(r.font ? r.font : look::dialogFont());
+  // The frame is painted before the text: the widest line sizes the horizontal bar's
+  // thumb and limits sideways scrolling.
+  if (sideways(r)) {
+    m_textWidth = 0;
+    const std::wstring& text = r.text.str();
+    for (size_t start = 0; start <= text.size();) {
+      size_t end = text.find(L'\n', start);
+      if (end == std::wstring::npos) end = text.size();
+      m_textWidth = std::max(m_textWidth, dc.GetTextExtent(text.c_str() + start, static_cast<int>(end - start)).cx);
+      start = end + 1;
+    }
+  }
   const int lines = lineCount(r);
   const int visible = std::max(1, client.Height() / lineHeight(dc));
   if (r.style & WS_VSCROLL) {
@@ -143,9 +201,16 @@ void EditProc::paintFrame(const WindowRecord& r, CDC& dc) {
   }
   if (r.style & WS_HSCROLL) {
     const int bar = kScrollBarSize;
+    const CRect track(bar, client.bottom, client.right - bar, client.bottom + bar);
+    CRect thumb;
+    const int width = client.Width() - 6;
+    if (m_textWidth > width && track.Width() > 0) {
+      const int length = std::max(8, track.Width() * width / m_textWidth);
+      const int left = track.left + (track.Width() - length) * m_shiftPx / std::max(1, m_textWidth - width);
+      thumb = CRect(left, track.top, left + length, track.bottom);
+    }
     look::scrollBar(dc, CRect(0, client.bottom, bar, client.bottom + bar),
-                    CRect(client.right - bar, client.bottom, client.right, client.bottom + bar),
-                    CRect(bar, client.bottom, client.right - bar, client.bottom + bar), CRect(), false);
+                    CRect(client.right - bar, client.bottom, client.right, client.bottom + bar), track, thumb, false);
   }
   if ((r.style & WS_VSCROLL) && (r.style & WS_HSCROLL))
     dc.FillSolidRect(client.right, client.bottom, kScrollBarSize, kScrollBarSize, look::kFace);
@@ -158,6 +223,7 @@ LRESULT EditProc::proc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM lPar
       r.text = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
       m_selStart = m_selEnd = 0;
       m_firstLine = 0;
+      m_shiftPx = 0;
       invalidateRecord(r, nullptr, true);
       notifyParent(r.hwnd, EN_CHANGE);
       return TRUE;
@@ -183,6 +249,9 @@ LRESULT EditProc::proc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM lPar
       return 0;
     case EM_GETLINECOUNT: return lineCount(r);
     case EM_GETFIRSTVISIBLELINE: return m_firstLine;
+    case EM_SCROLLCARET:
+      scrollCaret(r);
+      return TRUE;
     case EM_LINESCROLL:
       if (!(r.style & ES_MULTILINE)) return FALSE;
       scrollLines(r, static_cast<int>(lParam));
@@ -197,6 +266,10 @@ LRESULT EditProc::proc(WindowRecord& r, UINT message, WPARAM wParam, LPARAM lPar
       const CPoint p(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       if ((r.style & WS_VSCROLL) && p.x >= clientRect(r).Width()) {
         scrollBarClick(r, p);
+        return 0;
+      }
+      if (sideways(r) && p.y >= clientRect(r).Height()) {
+        horizontalBarClick(r, p);
         return 0;
       }
       app->setFocus(r.hwnd);

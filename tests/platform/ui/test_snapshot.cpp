@@ -118,3 +118,48 @@ TEST_F(DialogTest, CaptionCarriesTheTitleOnItsBar) {
 
 }  // namespace
 }  // namespace testdlg
+
+namespace testdlg {
+namespace {
+
+TEST_F(DialogTest, WideTextScrollsSidewaysAndTheCaretLineIntoView) {
+  auto& rich = static_cast<CRichEditCtrl&>(item(kRich));
+  std::wstring text;
+  for (int line = 0; line < 20; ++line) text += std::wstring(40, L'W') + std::wstring(150, L' ') + L"\n";
+  rich.SetWindowText(text.c_str());
+  app.pumpUntilIdle();
+  CRect client;
+  rich.GetClientRect(&client);
+  const auto inked = [&] {
+    for (int y = 2; y < client.bottom - 2; ++y)
+      for (int x = 1; x < client.right - 1; ++x)
+        if (shown(rich, CPoint(x, y)) != look::kWindow) return true;
+    return false;
+  };
+  const CPoint thumbLeft(kScrollBarSize + 3, client.bottom + 8);
+  const CPoint thumbRight(client.right - kScrollBarSize - 4, client.bottom + 8);
+  EXPECT_TRUE(inked());
+  EXPECT_EQ(shown(rich, thumbLeft), look::kThumb);
+  // Pages to the right until only the blanks at the lines' ends are in view.
+  for (int i = 0; i < 10; ++i) user().clickAt(rich, thumbRight);
+  EXPECT_FALSE(inked());
+  EXPECT_EQ(shown(rich, thumbRight), look::kThumb);
+  EXPECT_NE(shown(rich, thumbLeft), look::kThumb);
+  user().clickAt(rich, CPoint(4, client.bottom + 8));  // the left arrow moves a little back
+  EXPECT_NE(shown(rich, thumbRight), look::kThumb);
+
+  // The caret at the end brings the last line into view, at the start the first.
+  CClientDC dc(&rich);
+  TEXTMETRIC tm;
+  ASSERT_TRUE(dc.GetTextMetrics(&tm));
+  const int visible = client.Height() / tm.tmHeight;
+  rich.SetSel(-1, -1);
+  rich.SendMessage(EM_SCROLLCARET);
+  EXPECT_EQ(rich.GetFirstVisibleLine(), 20 - visible + 1);
+  rich.SetSel(0, 0);
+  rich.SendMessage(EM_SCROLLCARET);
+  EXPECT_EQ(rich.GetFirstVisibleLine(), 0);
+}
+
+}  // namespace
+}  // namespace testdlg
