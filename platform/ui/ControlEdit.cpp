@@ -4,6 +4,8 @@
 // stored as "\n".
 #include "platform/ui/ControlProcs.h"
 
+#include "platform/gdi/DcStateScope.h"
+
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/ControlLook.h"
 
@@ -103,7 +105,8 @@ int lineHeight(CDC& dc) {
 int lineHeight(const WindowRecord& r) {
   CDC dc;
   dc.CreateCompatibleDC(nullptr);
-  dc.SelectObject(r.font ? r.font : look::dialogFont());
+  DcStateScope scope(dc);
+  scope.font(r.font ? r.font : look::dialogFont());
   return lineHeight(dc);
 }
 
