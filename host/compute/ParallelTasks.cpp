@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <exception>
 #include <mutex>
-#include <stop_token>
 #include <thread>
 #include <vector>
 
@@ -87,7 +86,7 @@ ParallelResult runParallelTasks(std::size_t count, const ParallelOptions& option
     pool.reserve(threads - 1);
     try {
       for (unsigned t = 1; t < threads; ++t) {
-        if (options.startingWorker) options.startingWorker(t);
+        if (options.startingWorker) options.startingWorker(t, stop.get_token());
         pool.emplace_back(worker, t);
       }
     } catch (...) {

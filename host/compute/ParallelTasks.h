@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <stop_token>
 
 struct ParallelOptions {
   unsigned threads = 0;  // 0: one per available core
@@ -16,9 +17,10 @@ struct ParallelOptions {
   std::function<void(int percent)> progress;
   // When it becomes true, workers start no further task; tasks already running finish.
   const std::atomic<bool>* cancel = nullptr;
-  // Called on the calling thread just before worker `index` (1 ..) is started; an
-  // exception from it fails that start as a thread that cannot be created does. For tests.
-  std::function<void(unsigned index)> startingWorker;
+  // Called on the calling thread just before worker `index` (1 ..) is started, with the
+  // run's stop token; an exception from it fails that start as a thread that cannot be
+  // created does. For tests.
+  std::function<void(unsigned index, std::stop_token stop)> startingWorker;
 };
 
 enum class ParallelResult { Done, Cancelled };

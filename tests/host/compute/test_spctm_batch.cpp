@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <stdexcept>
+#include <stop_token>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -135,23 +138,27 @@ TEST(ParallelTasks, FirstFailureStopsTheRunAndReachesTheCaller) {
 }
 
 TEST(ParallelTasks, AWorkerThatCannotStartStopsAndJoinsTheStartedOnes) {
-  // Workers 1 and 2 start and wait in their first task until worker 3's start fails; they
-  // must finish that task, take no other, and be joined before the failure reaches the
-  // caller (a worker left running ends the process).
-  std::atomic<bool> failed{false};
+  // Workers 1 and 2 start and wait in their first task until the run is stopped, which
+  // worker 3's failed start must do; they then finish that task, take no other, and are
+  // joined before the failure reaches the caller (a worker left running ends the process;
+  // a run never stopped never returns and fails by the test's timeout).
+  std::atomic<bool> stopped{false};
+  std::optional<std::stop_callback<std::function<void()>>> onStop;
   std::atomic<int> ran{0}, running{0};
   ParallelOptions options;
   options.threads = 4;
-  options.startingWorker = [&](unsigned index) {
+  options.startingWorker = [&](unsigned index, std::stop_token stop) {
     if (index < 3) return;
-    failed = true;
-    failed.notify_all();
+    onStop.emplace(stop, [&] {
+      stopped = true;
+      stopped.notify_all();
+    });
     throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
   };
   const auto run = [&] {
     runParallelTasks(100, options, [&](std::size_t, unsigned) {
       ++running;
-      failed.wait(false);
+      stopped.wait(false);
       ++ran;
       --running;
     });
