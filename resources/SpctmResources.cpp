@@ -5,6 +5,7 @@
 #include "resources/MeasureResources.h"
 #include "resources/Spctm1CResources.h"
 #include "resources/StdSetResources.h"
+#include "resources/TopoResources.h"
 
 HINSTANCE spctmResources() {
   static ResourceModule module = [] {
@@ -12,6 +13,7 @@ HINSTANCE spctmResources() {
     addStdSetResources(m);
     addMeasureResources(m);
     addSpctm1CResources(m);
+    addTopoResources(m);
     return m;
   }();
   return &module;

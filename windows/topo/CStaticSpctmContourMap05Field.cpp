@@ -1,0 +1,177 @@
+#include "windows/topo/CStaticSpctmContourMap05Field.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "host/render/FieldImageMapping.h"
+#include "platform/gdi/CPen.h"
+
+int CStaticSpctmContourMap05Field::buildField() {
+  if (!refreshBinding() || !buildSensorList(m_nChannelType) || m_grid.snsrCount < 1) return 0;
+  // About one grid step per layout unit; an extent no grid could hold is refused by the
+  // grid's allocation.
+  const double extent = std::min(m_grid.xMax - m_grid.xMin, static_cast<double>(CDataGridRect::kMaxGridPoints));
+  const int side = static_cast<int>(extent) + 2 * m_nGridMargin;
+  if (!buildGridCoordinates(side, side, m_nGridMargin) || !buildWeights(m_nRadiusMode)) return 0;
+  return computeValues();
+}
+
+int CStaticSpctmContourMap05Field::computeValues() {
+  if (!refreshBinding() || m_pDraw == nullptr) return 0;
+  CMDChannelqv* const* channels = m_pTrial->getAllChannelPt();
+  const std::size_t points = m_grid.values.size();
+  if (channels == nullptr || points == 0 || m_grid.weights.size() != points) return 0;
+  const std::int64_t t0 = m_pDraw->m_nWinTimeBegin, t1 = t0 + m_nPatchTimePoints;
+  const std::int64_t f0 = m_pDraw->m_nWinFreqBegin, f1 = f0 + m_nPatchFreqPoints;
+  const auto total = static_cast<std::size_t>(m_pTrial->getTotalChannel());
+  // Each sensor's window mean is asked of the host once per pass, however many grid
+  // points it feeds.
+  m_sensorState.assign(total, SensorValue::kUnknown);
+  m_sensorValue.assign(total, 0.0);
+  const auto sensorValue = [&](std::size_t c, double& v) {
+    if (m_sensorState[c] == SensorValue::kUnknown) {
+      CSpctmChnlqv* spectrum = c < total && channels[c] != nullptr ? channels[c]->getSpctmChnl(false, m_nSpctmClass) : nullptr;
+      m_sensorState[c] = spectrum != nullptr ? SensorValue::kKnown : SensorValue::kNone;
+      if (spectrum != nullptr) m_sensorValue[c] = spectrum->getSelectSpctmValue(t0, t1, f0, f1, m_nDataKind);
+    }
+    v = m_sensorValue[c];
+    return m_sensorState[c] == SensorValue::kKnown;
+  };
+  bool metSensor = false;
+  double sensorMin = 0.0, sensorMax = 0.0, gridMin = 0.0, gridMax = 0.0;
+  for (std::size_t k = 0; k < points; ++k) {
+    const GridPointWeights& record = m_grid.weights[k];
+    double sum = 0.0;
+    for (std::size_t e = 0; e < record.chnl.size(); ++e) {
+      const auto c = static_cast<std::size_t>(record.chnl[e]);
+      double v = 0.0;
+      if (c >= total || !sensorValue(c, v)) continue;
+      sum += record.weight[e] * v;
+      sensorMin = metSensor ? std::min(sensorMin, v) : v;
+      sensorMax = metSensor ? std::max(sensorMax, v) : v;
+      metSensor = true;
+    }
+    m_grid.values[k] = sum;
+    gridMin = k == 0 ? sum : std::min(gridMin, sum);
+    gridMax = k == 0 ? sum : std::max(gridMax, sum);
+  }
+  if (!metSensor || sensorMax - sensorMin == 0.0) return 0;
+  const double factor = (gridMax - gridMin) / (sensorMax - sensorMin);
+  if (factor != 0.0) {
+    for (double& v : m_grid.values) v /= factor;
+  }
+  m_dSensorMin = sensorMin;
+  m_dSensorMax = sensorMax;
+  const auto [lowest, highest] = std::minmax_element(m_grid.values.begin(), m_grid.values.end());
+  m_dGridMin = *lowest;
+  m_dGridMax = *highest;
+  m_dFieldMaxAbs = std::max(std::abs(m_dGridMin), std::abs(m_dGridMax));
+  m_dFieldMinAbs = std::abs(m_grid.values.front());
+  for (double v : m_grid.values) m_dFieldMinAbs = std::min(m_dFieldMinAbs, std::abs(v));
+  if (m_bAutofitColor) m_dLineThreshold = m_nLineLevels > 0 ? m_dFieldMaxAbs / m_nLineLevels : 0.0;
+  m_dLineThreshold = std::clamp(m_dLineThreshold, 0.0, m_dFieldMaxAbs);
+  return 1;
+}
+
+void CStaticSpctmContourMap05Field::fillFieldPixels(bool mirrored) {
+  const int w = m_grid.gridWidth, h = m_grid.gridHeight;
+  const auto mapping = hostrender::FieldImageMapping::make(w, h, 0, 0, 1.0, 1.0, mirrored, m_bNoseUp != 0);
+  const UINT depth = m_pDraw->m_nColorDepth;
+  const double lo = m_pDraw->m_dStdMin, hi = m_pDraw->m_dStdMax;
+  // One table and one scale per sign: the absolute form uses the single table for both.
+  const bool polarity = m_pDraw->m_bPolarity != 0;
+  const int n = polarity ? CADRindex2Colorqv::polarityTableSize(depth) : CADRindex2Colorqv::singleTableSize(depth);
+  const COLORREF* positive = polarity ? m_colorIndex.positiveTable(depth) : m_colorIndex.singleTable(depth);
+  const COLORREF* negative = polarity ? m_colorIndex.negativeTable(depth) : positive;
+  double scale = 0.0;
+  if (polarity) {
+    scale = n / (hi - lo != 0.0 ? hi - lo : 1e-7);
+  } else {
+    const double span = m_pDraw->m_dColorMax - m_pDraw->m_dColorMin;
+    scale = n / (span != 0.0 ? span : 1.0);
+  }
+  for (int j = 0; j < h; ++j) {
+    for (int i = 0; i < w; ++i) {
+      const double v = m_grid.values[static_cast<std::size_t>(j) * static_cast<std::size_t>(w) + static_cast<std::size_t>(i)];
+      const COLORREF* table = v < 0.0 ? negative : positive;
+      const double a = std::abs(v);
+      // A value that is not a number takes the first entry, like one at or below lo.
+      int index = 0;
+      if (!(a > lo)) {
+        index = 0;
+      } else if (a >= hi) {
+        index = n - 1;
+      } else {
+        index = static_cast<int>(std::clamp((a - lo) * scale, 0.0, n - 1.0));
+      }
+      m_fieldPixels[mapping.bufferIndex(i, j)] = PixelSurface::pixelOf(table[index]);
+    }
+  }
+}
+
+int CStaticSpctmContourMap05Field::drawFieldImage(CDC* pDC, int left, int top, BOOL mirrored) {
+  if (m_pDraw == nullptr) return 0;
+  if (m_grid.values.empty() && !buildField()) return 0;
+  const int w = m_grid.gridWidth, h = m_grid.gridHeight;
+  if (m_fieldInfo.bmiHeader.biWidth != w || m_fieldInfo.bmiHeader.biHeight != h) {
+    m_fieldInfo.bmiHeader.biWidth = w;
+    m_fieldInfo.bmiHeader.biHeight = h;  // positive: bottom-up
+    m_fieldInfo.bmiHeader.biCompression = BI_RGB;
+    m_fieldPixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+  }
+  fillFieldPixels(mirrored != 0);
+  pDC->SetStretchBltMode(COLORONCOLOR);
+  m_blitter.cleanData();
+  const auto mapping = hostrender::FieldImageMapping::make(w, h, left, top, m_dScaleX, m_dScaleY, mirrored != 0,
+                                                           m_bNoseUp != 0);
+  const CRect& image = mapping.image;
+  if (!m_blitter.drawHighQualityImage(pDC, m_fieldPixels.data(), w, h, image.Width(), image.Height(), image.left,
+                                      image.top, 1, 12)) {
+    pDC->StretchDIBits(left, top, image.Width(), image.Height(), 0, 0, w, h, m_fieldPixels.data(), &m_fieldInfo,
+                       DIB_RGB_COLORS, SRCCOPY);
+  }
+  return 1;
+}
+
+int CStaticSpctmContourMap05Field::drawFieldClip(CDC* pDC, int left, int top, int width, int height, BOOL mirrored) {
+  if (m_grid.pointX.empty()) return 0;
+  const auto toX = [&](double layoutX) {
+    const auto x = static_cast<int>(std::floor(m_dScaleX * layoutX + left));
+    return mirrored ? width - x : x;
+  };
+  const auto toY = [&](double layoutY) { return static_cast<int>(std::floor(height - (m_dScaleY * layoutY + top))); };
+  const int x0 = toX(m_grid.pointX.front()), x1 = toX(m_grid.pointX.back());
+  const int y0 = toY(m_grid.pointY.back()), y1 = toY(m_grid.pointY.front());
+  if (!m_clips.initDcMemor(width, height, pDC, m_crBack, m_crFore)) return 0;
+  return m_clips.transparentClip(x0, y0, x1, y1, pDC);
+}
+
+int CStaticSpctmContourMap05Field::drawHeadShape(CDC* pDC) {
+  if (!m_bShowHeadShape) return 1;
+  if (m_grid.snsrCount < 1 || m_grid.pointX.empty()) return 0;
+  const double half = static_cast<double>(m_nFrameMargin / 2);
+  const auto toPixel = [&](double layoutX, double layoutY) {
+    CPoint p(static_cast<int>(layoutX * m_dScaleX + half), static_cast<int>(layoutY * m_dScaleY + half));
+    if (!m_bNoseUp) p.y = static_cast<int>(m_nCanvasHeight) - p.y;
+    return p;
+  };
+  const CPoint first = toPixel(m_grid.pointX.front(), m_grid.pointY.front());
+  const CPoint last = toPixel(m_grid.pointX.back(), m_grid.pointY.back());
+  const int r = std::max(2, (m_grid.gridWidth + m_grid.gridHeight) / 16);
+  const int midX = (first.x + last.x) / 2, midY = (first.y + last.y) / 2;
+  CPen pen(PS_SOLID, 1, m_crFore);
+  CPen* old = pDC->SelectObject(&pen);
+  pDC->Arc(first.x, first.y, last.x, last.y, first.x, first.y, first.x, first.y);
+  // Half circles, each started where its arc begins so no line leads to it.
+  const auto halfCircle = [&](int cx, int cy, float start) {
+    const double a = start * std::numbers::pi / 180.0;
+    pDC->MoveTo(cx + static_cast<int>(std::lround(r * std::cos(a))), cy - static_cast<int>(std::lround(r * std::sin(a))));
+    pDC->AngleArc(cx, cy, r, start, 180.0f);
+  };
+  halfCircle(midX, first.y, m_bNoseUp ? 0.0f : 180.0f);  // the nose, on the front side
+  halfCircle(first.x, midY, 90.0f);                       // the left ear
+  halfCircle(last.x, midY, -90.0f);                       // the right ear
+  pDC->SelectObject(old);
+  return 1;
+}
