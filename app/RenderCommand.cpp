@@ -8,6 +8,7 @@
 
 #include "app/DatasetSource.h"
 #include "app/SettingsFile.h"
+#include "app/TopoViewRender.h"
 #include "app/ViewRender.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/PngExport.h"
@@ -44,9 +45,14 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
   engine.m_nDataSource = o.dataSource;
   if (use("--zoom")) engine.m_dZoom = o.zoom > 0 ? o.zoom : canvas.getFitZoom4Rect(rect);
   if (use("--begin")) {
+  if (use("--zoom"))
+    engine.m_dZoom = o.zoom > 0 ? o.zoom : fittedZoom(engine, CRect(0, 0, o.width, o.height), o.spctmClass, o.dataKind);
+  if (use("--begin") || use("--window-time") || use("--window-freq")) {
     engine.m_nWinTimeBegin = o.timeBegin;
     engine.m_nWinFreqBegin = o.freqBegin;
   }
+  if (o.topo.atMsGiven) engine.m_nWinTimeBegin = nearestTimePoint(engine, o.spctmClass, o.topo.atMs);
+  if (o.topo.atHzGiven) engine.m_nWinFreqBegin = nearestFreqPoint(engine, o.spctmClass, o.topo.atHz);
   if (use("--columns")) engine.m_nColumns = o.columns;
   if (o.grid) engine.m_bShowTimeGrid = true;
   if (o.selectGiven) {
@@ -91,6 +97,25 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
   } else {
     err << "spctm-view render: cannot make a " << o.width << "x" << o.height << " image\n";
     return 1;
+  }
+  dc.SelectObject(&bitmap);
+  const CRect rect(0, 0, o.width, o.height);
+  int drawn = 0;
+  switch (o.view) {
+    case RenderView::Single:
+      drawn = drawSingleView(engine, dc, rect, o.spctmClass, o.dataKind, {!o.plain, o.wave, !o.plain, !o.plain});
+      break;
+    case RenderView::Columns:
+      drawn = drawColumnsView(engine, dc, rect, o.spctmClass, o.dataKind);
+      break;
+    default: {
+      std::string why;
+      if (!drawTopoView(engine, dataset, dc, rect, o, why)) {
+        err << "spctm-view render: " << why << "\n";
+        return 1;
+      }
+      drawn = 1;
+    }
   }
   if (drawn == 0) {
     err << "spctm-view render: nothing to draw for this class, kind, source and channel\n";

@@ -38,6 +38,16 @@ std::pair<double, double> rangeOf(const std::string& option, const std::string& 
   return {lo, hi};
 }
 
+// A finite number from the whole of `text`.
+double finiteNumber(const std::string& option, const std::string& text) {
+  double v = 0.0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) {
+    throw UsageError(option + " needs a number, got '" + text + "'");
+  }
+  return v;
+}
+
 std::wstring widen(const std::string& s) { return {s.begin(), s.end()}; }
 
 }  // namespace
@@ -58,10 +68,17 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
     if (option == "--wave") { o.wave = true; continue; }
     if (option == "--plain") { o.plain = true; continue; }
     if (option == "--grid") { o.grid = true; continue; }
+    if (option == "--no-labels") { o.topo.labels = false; continue; }
+    if (option == "--no-sensors") { o.topo.sensors = false; continue; }
+    if (option == "--radiology") { o.topo.radiology = true; continue; }
+    if (option == "--nose-down") { o.topo.noseUp = false; continue; }
+    if (option == "--no-scale") { o.topo.scale = false; continue; }
+    if (option == "--no-info") { o.topo.info = false; continue; }
+    if (option == "--no-head") { o.topo.head = false; continue; }
     if (!option.starts_with("--")) throw UsageError("unexpected argument '" + option + "'");
     value = takeValue(arg, args, i);
     if (option == "--view") {
-      o.view = static_cast<RenderView>(oneOf(option, value, {"single", "patches", "columns"}));
+      o.view = static_cast<RenderView>(oneOf(option, value, {"single", "columns", "flags", "field", "lines", "fieldlines"}));
     } else if (option == "--class") {
       o.spctmClass = spctmClassOf(option, value);
     } else if (option == "--kind") {
@@ -90,6 +107,18 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
       o.height = static_cast<int>(h);
     } else if (option == "--begin") {
       std::tie(o.timeBegin, o.freqBegin) = pairIn(option, value, ',', 0, std::numeric_limits<std::int32_t>::max());
+    } else if (option == "--window-time") {
+      std::tie(o.timeBegin, o.topo.timePoints) = pairIn(option, value, ',', 0, std::numeric_limits<std::int32_t>::max());
+    } else if (option == "--window-freq") {
+      std::tie(o.freqBegin, o.topo.freqPoints) = pairIn(option, value, ',', 0, std::numeric_limits<std::int32_t>::max());
+    } else if (option == "--at-ms") {
+      o.topo.atMs = finiteNumber(option, value);
+      o.topo.atMsGiven = true;
+    } else if (option == "--at-hz") {
+      o.topo.atHz = finiteNumber(option, value);
+      o.topo.atHzGiven = true;
+    } else if (option == "--sensor-size") {
+      o.topo.sensorSize = static_cast<int>(integerIn(option, value, 1, 100));
     } else if (option == "--select") {
       o.select = fourIn(option, value, 0, std::numeric_limits<std::int32_t>::max());
       o.selectGiven = true;
@@ -117,20 +146,24 @@ std::string renderHelp() {
 
 Draws a spectral view of the dataset straight into a PNG file, without windows.
 
-  --view single|patches|columns
+  --view single|columns|flags|field|lines|fieldlines
                           single: one channel's (or one group statistic's) spectrogram
-                          as the single-channel window shows it; patches: one small
-                          spectrogram per sensor of a modality, in a grid with names;
-                          columns: every shown channel's spectrogram, one pixel per
-                          bin, stacked in columns with base lines and names, the
-                          current channel's name in red (default single)
+                          as the single-channel window shows it; columns: every shown
+                          channel's spectrogram, one pixel per bin, stacked in columns
+                          with base lines and names, the current channel's name in
+                          red; flags: one small spectrogram per sensor of a modality at
+                          its place on the head layout, one pixel per point of the
+                          time-frequency window; field, lines, fieldlines: the
+                          sensors' means over the window interpolated to a colour
+                          field, its contour lines (16 levels), or both, on the head
+                          layout (default single)
   --class act|ctl|rst     spectral class: Active, Control or Results (default act)
   --kind real|imag|power  data kind: real part, imaginary part or power (default power)
   --source 0..6           single view: 0 the channel; 1 group mean, 2 minimum, 3 maximum,
                           4 averaged positive, 5 averaged negative, 6 signed RMS over all
                           channels (default 0)
   --channel NAME          single view: the channel to draw (default: the first channel)
-  --modality meg|eeg      patches view: MEG sensors or EEG electrodes (default meg)
+  --modality meg|eeg      topographic views: MEG sensors or EEG electrodes (default meg)
   --colour polarity|absolute|window|peak
                           colouring: magnitude in the standard range by sign
                           (polarity) or on one scale (absolute); values in the colour
@@ -148,8 +181,23 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
                           that leaves the rulers and labels room in the image (default fit)
   --size WxH              image size in pixels, each 16 to 8192 (default 640x400)
   --begin T,F             first time and frequency point of the draw window: where the
-                          patches start, and where a single view too large for the image
-                          starts (default 0,0)
+                          topographic window starts, and where a single view too large
+                          for the image starts (default 0,0)
+  --window-time FIRST,N   topographic views: the window's time points FIRST to FIRST+N
+                          (the patches' width in pixels; default 0,30)
+  --window-freq FIRST,N   topographic views: the window's frequency points FIRST to
+                          FIRST+N (the patches' height in pixels; default 0,30)
+  --at-ms MS, --at-hz HZ  topographic views: the window starts at the time point of the
+                          latency nearest MS, the frequency point nearest HZ
+  --no-labels, --no-sensors
+                          topographic views: without the sensor names, without the
+                          sensor circles and the current channel's name
+  --sensor-size N         topographic views: circle radius in pixels, 1 to 100 (default 6)
+  --radiology             topographic views: the layout mirrored left-right
+  --nose-down             topographic views: the nose at the bottom (default: at the top)
+  --no-scale, --no-info   topographic views: without the colour scale, without the
+                          time-frequency text at the bottom
+  --no-head               field and line views: without the head outline
   --select TB,TE,FB,FE    sets the class's selection to time points TB … TE and frequency
                           points FB … FE (kept within the grid) before drawing; the single
                           view shows it inverted with its latencies, frequencies and sum

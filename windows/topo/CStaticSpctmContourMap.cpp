@@ -68,11 +68,17 @@ int CStaticSpctmContourMap::ensure2DLayout(int nChannelType) {
   return 1;
 }
 
+double CStaticSpctmContourMap::deviceX(double layoutX, bool mirrored, double left) const {
+  return mirrored ? static_cast<double>(m_nCanvasWidth) - left - layoutX * m_dScaleX : layoutX * m_dScaleX + left;
+}
+
+double CStaticSpctmContourMap::deviceY(double layoutY, double top) const {
+  const double y = static_cast<double>(m_nCanvasHeight) - top - layoutY * m_dScaleY;
+  return m_bNoseUp ? static_cast<double>(m_nCanvasHeight) - static_cast<double>(m_nFrameMargin) / 6.0 - y : y;
+}
+
 std::int64_t CStaticSpctmContourMap::pointX(double layoutX, bool mirrored) const {
-  const std::int64_t half = m_nFrameMargin / 2;
-  const double x = mirrored ? static_cast<double>(m_nCanvasWidth - half) - layoutX * m_dScaleX
-                            : layoutX * m_dScaleX + static_cast<double>(half);
-  return static_cast<std::int64_t>(x);
+  return static_cast<std::int64_t>(deviceX(layoutX, mirrored, static_cast<double>(m_nFrameMargin / 2)));
 }
 
 std::int64_t CStaticSpctmContourMap::pointY(double layoutY) const {

@@ -116,6 +116,11 @@ class CStaticSpctmContourMap : public CStatic {
   std::int64_t reflectY(std::int64_t y) const;
   std::int64_t clampX(std::int64_t x) const;
   std::int64_t clampY(std::int64_t y) const;
+  // The same mapping in continuous device coordinates, with origin offset (left, top) in
+  // place of half the frame margin: where the field, its lines, its clip and the head
+  // outline put a layout position, so that they lie under the sensors.
+  double deviceX(double layoutX, bool mirrored, double left) const;
+  double deviceY(double layoutY, double top) const;
 
   // Steps 1 to 5 of a drawing into the off-screen image: binding, image (reused, or made
   // compatible with pDC at the client size), the engine bound to the same data, the

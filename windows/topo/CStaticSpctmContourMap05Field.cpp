@@ -110,6 +110,35 @@ void CStaticSpctmContourMap05Field::fillFieldPixels(bool mirrored) {
   }
 }
 
+CStaticSpctmContourMap05Field::FieldPlacement CStaticSpctmContourMap05Field::fieldPlacement(int left, int top,
+                                                                                          bool mirrored) const {
+  // The field image mapping puts column c's centre at L + (c − 0.5)·s and row r's (from
+  // the top) at T + (r − 0.5)·s; solving for the layout position of grid point (i, j),
+  // x = xmin + (i − margin)·stepX and y = ymin + (j − margin)·stepY, gives L and T.
+  FieldPlacement p;
+  const int w = m_grid.gridWidth, h = m_grid.gridHeight, m = m_grid.gridMargin;
+  p.scaleX = m_dScaleX * m_grid.gridStepX;
+  p.scaleY = m_dScaleY * m_grid.gridStepY;
+  const double x0 = deviceX(m_grid.xMin, mirrored, left), y0 = deviceY(m_grid.yMin, top);
+  const double L = mirrored ? x0 - (w - 1.5 - m) * p.scaleX : x0 - (m - 0.5) * p.scaleX;
+  const double T = m_bNoseUp ? y0 - (m - 0.5) * p.scaleY : y0 - (h - 1.5 - m) * p.scaleY;
+  p.left = static_cast<int>(std::lround(L));
+  p.top = static_cast<int>(std::lround(T));
+  return p;
+}
+
+CRect CStaticSpctmContourMap05Field::fieldRect(int left, int top, bool mirrored) const {
+  if (m_grid.pointX.empty()) return CRect();
+  CRect r(static_cast<int>(std::floor(deviceX(m_grid.pointX.front(), mirrored, left))),
+          static_cast<int>(std::floor(deviceY(m_grid.pointY.front(), top))),
+          static_cast<int>(std::floor(deviceX(m_grid.pointX.back(), mirrored, left))),
+          static_cast<int>(std::floor(deviceY(m_grid.pointY.back(), top))));
+  r.NormalizeRect();
+  r.right += 1;
+  r.bottom += 1;
+  return r;
+}
+
 int CStaticSpctmContourMap05Field::drawFieldImage(CDC* pDC, int left, int top, BOOL mirrored) {
   if (m_pDraw == nullptr) return 0;
   if (m_grid.values.empty() && !buildField()) return 0;
@@ -121,57 +150,54 @@ int CStaticSpctmContourMap05Field::drawFieldImage(CDC* pDC, int left, int top, B
     m_fieldPixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
   }
   fillFieldPixels(mirrored != 0);
+  const FieldPlacement at = fieldPlacement(left, top, mirrored != 0);
+  const auto mapping =
+      hostrender::FieldImageMapping::make(w, h, at.left, at.top, at.scaleX, at.scaleY, mirrored != 0, m_bNoseUp != 0);
+  const CRect& image = mapping.image;
+  // The bitmap's outer half steps lie beyond the grid's extent, which the clip masks.
+  const int saved = pDC->SaveDC();
+  const CRect extent = fieldRect(left, top, mirrored != 0);
+  pDC->IntersectClipRect(&extent);
   pDC->SetStretchBltMode(COLORONCOLOR);
   m_blitter.cleanData();
-  const auto mapping = hostrender::FieldImageMapping::make(w, h, left, top, m_dScaleX, m_dScaleY, mirrored != 0,
-                                                           m_bNoseUp != 0);
-  const CRect& image = mapping.image;
   if (!m_blitter.drawHighQualityImage(pDC, m_fieldPixels.data(), w, h, image.Width(), image.Height(), image.left,
                                       image.top, 1, 12)) {
-    pDC->StretchDIBits(left, top, image.Width(), image.Height(), 0, 0, w, h, m_fieldPixels.data(), &m_fieldInfo,
-                       DIB_RGB_COLORS, SRCCOPY);
+    pDC->StretchDIBits(image.left, image.top, image.Width(), image.Height(), 0, 0, w, h, m_fieldPixels.data(),
+                       &m_fieldInfo, DIB_RGB_COLORS, SRCCOPY);
   }
+  pDC->RestoreDC(saved);
   return 1;
 }
 
 int CStaticSpctmContourMap05Field::drawFieldClip(CDC* pDC, int left, int top, int width, int height, BOOL mirrored) {
-  if (m_grid.pointX.empty()) return 0;
-  const auto toX = [&](double layoutX) {
-    const auto x = static_cast<int>(std::floor(m_dScaleX * layoutX + left));
-    return mirrored ? width - x : x;
-  };
-  const auto toY = [&](double layoutY) { return static_cast<int>(std::floor(height - (m_dScaleY * layoutY + top))); };
-  const int x0 = toX(m_grid.pointX.front()), x1 = toX(m_grid.pointX.back());
-  const int y0 = toY(m_grid.pointY.back()), y1 = toY(m_grid.pointY.front());
-  if (!m_clips.initDcMemor(width, height, pDC, m_crBack, m_crFore)) return 0;
-  return m_clips.transparentClip(x0, y0, x1, y1, pDC);
+  const CRect extent = fieldRect(left, top, mirrored != 0);
+  if (extent.IsRectEmpty() || !m_clips.initDcMemor(width, height, pDC, m_crBack, m_crFore)) return 0;
+  return m_clips.transparentClip(extent.left, extent.top, extent.right, extent.bottom, pDC);
 }
 
 int CStaticSpctmContourMap05Field::drawHeadShape(CDC* pDC) {
   if (!m_bShowHeadShape) return 1;
-  if (m_grid.snsrCount < 1 || m_grid.pointX.empty()) return 0;
-  const double half = static_cast<double>(m_nFrameMargin / 2);
-  const auto toPixel = [&](double layoutX, double layoutY) {
-    CPoint p(static_cast<int>(layoutX * m_dScaleX + half), static_cast<int>(layoutY * m_dScaleY + half));
-    if (!m_bNoseUp) p.y = static_cast<int>(m_nCanvasHeight) - p.y;
-    return p;
-  };
-  const CPoint first = toPixel(m_grid.pointX.front(), m_grid.pointY.front());
-  const CPoint last = toPixel(m_grid.pointX.back(), m_grid.pointY.back());
+  const int half = static_cast<int>(m_nFrameMargin / 2);
+  const CRect head = fieldRect(half, half, false);
+  if (m_grid.snsrCount < 1 || head.IsRectEmpty()) return 0;
   const int r = std::max(2, (m_grid.gridWidth + m_grid.gridHeight) / 16);
-  const int midX = (first.x + last.x) / 2, midY = (first.y + last.y) / 2;
+  const int midX = (head.left + head.right - 1) / 2, midY = (head.top + head.bottom - 1) / 2;
   CPen pen(PS_SOLID, 1, m_crFore);
   CPen* old = pDC->SelectObject(&pen);
-  pDC->Arc(first.x, first.y, last.x, last.y, first.x, first.y, first.x, first.y);
+  pDC->Arc(head.left, head.top, head.right, head.bottom, head.left, midY, head.left, midY);
   // Half circles, each started where its arc begins so no line leads to it.
   const auto halfCircle = [&](int cx, int cy, float start) {
     const double a = start * std::numbers::pi / 180.0;
     pDC->MoveTo(cx + static_cast<int>(std::lround(r * std::cos(a))), cy - static_cast<int>(std::lround(r * std::sin(a))));
     pDC->AngleArc(cx, cy, r, start, 180.0f);
   };
-  halfCircle(midX, first.y, m_bNoseUp ? 0.0f : 180.0f);  // the nose, on the front side
-  halfCircle(first.x, midY, 90.0f);                       // the left ear
-  halfCircle(last.x, midY, -90.0f);                       // the right ear
+  if (m_bNoseUp) {
+    halfCircle(midX, head.top, 0.0f);  // the nose, bulging up
+  } else {
+    halfCircle(midX, head.bottom - 1, 180.0f);  // bulging down
+  }
+  halfCircle(head.left, midY, 90.0f);        // the left ear
+  halfCircle(head.right - 1, midY, -90.0f);  // the right ear
   pDC->SelectObject(old);
   return 1;
 }

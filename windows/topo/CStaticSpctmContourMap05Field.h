@@ -35,26 +35,42 @@ class CStaticSpctmContourMap05Field : public CStaticSpctmContourMap04Grid {
   // rescaled.
   int computeValues();
 
-  // The field bitmap drawn smoothly stretched (see hostrender::FieldImageMapping) with
-  // its origin offset (left, top); built first when there is no value grid. Absolute form
+  // The field bitmap drawn smoothly stretched (see hostrender::FieldImageMapping), each
+  // grid point at the place its layout position takes under the sensor mapping with
+  // origin offset (left, top) (see fieldPlacement), cut to fieldRect; built first when
+  // there is no value grid. Absolute form
   // (the engine's m_bPolarity clear): the single table of the engine's colour depth,
   // |value| from m_dStdMin on at N / (m_dColorMax − m_dColorMin) entries per unit.
   // Polarity form: negative values on the negative table, others on the positive one,
-  // at entries / (m_dStdMax − m_dStdMin) per unit. Falls back to the DC's StretchDIBits at
-  // (left, top) when the smooth drawing fails. 1, or 0 when there is no field to draw.
+  // at entries / (m_dStdMax − m_dStdMin) per unit. Falls back to the DC's nearest-pixel
+  // StretchDIBits when the smooth drawing fails. 1, or 0 when there is no field to draw.
   int drawFieldImage(CDC* pDC, int left, int top, BOOL mirrored);
 
-  // Masks the field outside the ellipse of the grid's extent, mapped by the scales with
-  // the origin offset and y counted from the bottom (mirrored: x from the right edge),
-  // with the clip drawer on a width × height stencil of m_crBack and m_crFore. 1, or 0
-  // without a grid or stencil.
+  // Masks the field outside the ellipse inscribed in fieldRect with the clip drawer on a
+  // width × height stencil of m_crBack and m_crFore. 1, or 0 without a grid or stencil.
   int drawFieldClip(CDC* pDC, int left, int top, int width, int height, BOOL mirrored);
 
-  // With m_bShowHeadShape: in m_crFore, the ellipse through the grid's first and last
-  // points (not mirrored; y from the bottom without m_bNoseUp), a half-circle nose of
-  // radius max(2, (gridWidth + gridHeight) / 16) on its front side and one ear on either
-  // side. 1 when drawn or not asked for, 0 without a grid.
+  // With m_bShowHeadShape: in m_crFore, the ellipse inscribed in fieldRect (the field
+  // clip's ellipse; origin offset half the frame margin, not mirrored), a half-circle nose
+  // of radius max(2, (gridWidth + gridHeight) / 16) at the middle of its front side (the
+  // top under m_bNoseUp, else the bottom) and an ear at the middle of either side. 1 when
+  // drawn or not asked for, 0 without a grid.
   int drawHeadShape(CDC* pDC);
+
+  // Where the field bitmap goes: the arguments of hostrender::FieldImageMapping::make
+  // (and of the contour lines' drawMap) that put grid point (i, j) where the sensor
+  // mapping with origin offset (left, top) puts its layout position (within a pixel):
+  // the scales are device pixels per grid step, the origin the one the mapping needs.
+  struct FieldPlacement {
+    int left = 0;
+    int top = 0;
+    double scaleX = 0.0;
+    double scaleY = 0.0;
+  };
+  FieldPlacement fieldPlacement(int left, int top, bool mirrored) const;
+  // The device rectangle from the grid's first to its last point under that mapping
+  // (right and bottom one past); empty without a grid.
+  CRect fieldRect(int left, int top, bool mirrored) const;
 
   // Results of the last successful value pass.
   double m_dSensorMin = 0.0;    // smallest and largest sensor value met

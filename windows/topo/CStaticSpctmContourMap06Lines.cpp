@@ -27,8 +27,9 @@ int CStaticSpctmContourMap06Lines::drawLines(CDC* pDC, int left, int top, int wi
   }
   const bool colour = m_nLineColorMode == 1;
   CPen* old = pDC->SelectObject(colour ? &m_penBlueZero : &m_penBlack2);
-  m_contour.drawMap(pDC, left, top, m_dScaleX, m_dScaleY, width, height, mirrored, m_bNoseUp, colour ? &m_penRed : &m_penBlackDash,
-                    colour ? &m_penBlue : &m_penBlack2);
+  const FieldPlacement at = fieldPlacement(left, top, mirrored != 0);
+  m_contour.drawMap(pDC, at.left, at.top, at.scaleX, at.scaleY, width, height, mirrored, m_bNoseUp,
+                    colour ? &m_penRed : &m_penBlackDash, colour ? &m_penBlue : &m_penBlack2);
   pDC->SelectObject(old);
   return 1;
 }
