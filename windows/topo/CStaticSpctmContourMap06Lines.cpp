@@ -28,8 +28,13 @@ int CStaticSpctmContourMap06Lines::drawLines(CDC* pDC, int left, int top, int wi
   const bool colour = m_nLineColorMode == 1;
   CPen* old = pDC->SelectObject(colour ? &m_penBlueZero : &m_penBlack2);
   const FieldPlacement at = fieldPlacement(left, top, mirrored != 0);
+  // Cut to the field's extent, as the field image is, so the clip masks every line.
+  const int saved = pDC->SaveDC();
+  const CRect extent = fieldRect(left, top, mirrored != 0);
+  pDC->IntersectClipRect(&extent);
   m_contour.drawMap(pDC, at.left, at.top, at.scaleX, at.scaleY, width, height, mirrored, m_bNoseUp,
                     colour ? &m_penRed : &m_penBlackDash, colour ? &m_penBlue : &m_penBlack2);
+  pDC->RestoreDC(saved);
   pDC->SelectObject(old);
   return 1;
 }
