@@ -53,8 +53,9 @@ fuzz:
 	  -artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus/draw_settings
 
 # The demo dataset's single-channel view of the sensor nearest the gamma burst for every
-# class and kind, one patch per MEG sensor of the Results power, and every channel in
-# columns: the Results power, then again from time point 40 on with the draw settings the
+# class and kind; for MEG and EEG the topographic flags (one patch per sensor on the head
+# layout) and the Results power's alpha decrease as a field, beta rebound as lines and
+# gamma burst as both; and every channel in columns: the Results power, then again from time point 40 on with the draw settings the
 # first saved (ranges, layout, grid).
 run: build
 	@mkdir -p $(OUT)
@@ -67,10 +68,16 @@ run: build
 	  --zoom 6 --size 1000x440 --select 85,95,30,35 --range -1,1 --out $(OUT)/effect-alpha-MZO01.png
 	$(BUILD)/bin/spctm-view render --view single --class rst --kind power --channel MLC32 \
 	  --zoom 6 --size 1000x440 --select 85,95,30,35 --range -3,3 --out $(OUT)/effect-beta-MLC32.png
-	$(BUILD)/bin/spctm-view render --view patches --class rst --kind power --range -3,3 --size 1600x1000 \
-	  --out $(OUT)/patches-meg.png
-	$(BUILD)/bin/spctm-view render --view patches --modality eeg --class rst --kind power --range -3,3 \
-	  --size 1200x800 --out $(OUT)/patches-eeg.png
+	@set -e; for m in meg eeg; do \
+	  $(BUILD)/bin/spctm-view render --view flags --modality $$m --class rst --kind power --range -3,3 \
+	    --window-time 10,45 --window-freq 0,38 --size 1200x1000 --out $(OUT)/flags-$$m.png; \
+	  $(BUILD)/bin/spctm-view render --view field --modality $$m --class rst --kind power --at-ms 200 \
+	    --window-time 0,40 --at-hz 8 --window-freq 0,2 --size 1000x900 --out $(OUT)/field-alpha-$$m.png; \
+	  $(BUILD)/bin/spctm-view render --view lines --modality $$m --class rst --kind power --at-ms 500 \
+	    --window-time 0,30 --at-hz 18 --window-freq 0,4 --size 1000x900 --out $(OUT)/lines-beta-$$m.png; \
+	  $(BUILD)/bin/spctm-view render --view fieldlines --modality $$m --class rst --kind power --at-ms 100 \
+	    --window-time 0,20 --at-hz 56 --window-freq 0,4 --size 1000x900 --out $(OUT)/fieldlines-gamma-$$m.png; \
+	done
 	$(BUILD)/bin/spctm-view render --view columns --class rst --kind power --columns 8 --grid \
 	  --select 60,70,0,38 --size 1800x1100 --out $(OUT)/columns-all.png \
 	  --save-settings $(OUT)/columns.settings

@@ -84,7 +84,30 @@ int CContourLineMapqv::dataGrid2ContourLinePro(const CDataGridRect* grid) {
   }
   m_nGridWidth = grid->gridWidth;
   m_nGridHeight = grid->gridHeight;
-  for (double level : m_dLevels) traceLevel(*grid, level);
+  // Each cell's value range, once for all levels: a level crosses a cell only when it
+  // lies above the cell's smallest corner and at or below its largest, so every other
+  // cell of a level is passed over by two comparisons. A cell with a non-finite corner
+  // gets an empty range and is never crossed.
+  const int w = grid->gridWidth, h = grid->gridHeight;
+  std::vector<CellRange> ranges(static_cast<std::size_t>(w - 1) * static_cast<std::size_t>(h - 1));
+  double low = 0.0, high = 0.0;
+  bool any = false;
+  for (int j = 0; j + 1 < h; ++j) {
+    const double* row = grid->values.data() + static_cast<std::size_t>(j) * static_cast<std::size_t>(w);
+    for (int i = 0; i + 1 < w; ++i) {
+      const double v0 = row[i], v1 = row[i + 1], v2 = row[i + 1 + w], v3 = row[i + w];
+      CellRange& r = ranges[static_cast<std::size_t>(j) * static_cast<std::size_t>(w - 1) + static_cast<std::size_t>(i)];
+      if (!std::isfinite(v0) || !std::isfinite(v1) || !std::isfinite(v2) || !std::isfinite(v3)) continue;
+      r = {std::min(std::min(v0, v1), std::min(v2, v3)), std::max(std::max(v0, v1), std::max(v2, v3))};
+      low = any ? std::min(low, r.low) : r.low;
+      high = any ? std::max(high, r.high) : r.high;
+      any = true;
+    }
+  }
+  std::vector<std::int64_t> edgeEnd(2 * static_cast<std::size_t>(w) * static_cast<std::size_t>(h), -1);
+  for (double level : m_dLevels) {
+    if (any && level > low && level <= high) traceLevel(*grid, level, ranges, edgeEnd);
+  }
   return 1;
 }
 
@@ -113,7 +136,8 @@ void CContourLineMapqv::_clean() {
   m_nGridWidth = m_nGridHeight = 0;
 }
 
-void CContourLineMapqv::traceLevel(const CDataGridRect& grid, double level) {
+void CContourLineMapqv::traceLevel(const CDataGridRect& grid, double level, const std::vector<CellRange>& ranges,
+                                   std::vector<std::int64_t>& edgeEnd) {
   const int w = grid.gridWidth, h = grid.gridHeight;
   const auto value = [&grid, w](int i, int j) {
     return grid.values[static_cast<std::size_t>(j) * static_cast<std::size_t>(w) + static_cast<std::size_t>(i)];
@@ -123,9 +147,10 @@ void CContourLineMapqv::traceLevel(const CDataGridRect& grid, double level) {
   // 1. One or two segments per cell whose corners lie on both sides of the level.
   std::vector<Segment> segments;
   for (int j = 0; j + 1 < h; ++j) {
+    const CellRange* rowRanges = ranges.data() + static_cast<std::size_t>(j) * static_cast<std::size_t>(w - 1);
     for (int i = 0; i + 1 < w; ++i) {
+      if (!(level > rowRanges[i].low && level <= rowRanges[i].high)) continue;
       const double v0 = value(i, j), v1 = value(i + 1, j), v2 = value(i + 1, j + 1), v3 = value(i, j + 1);
-      if (!std::isfinite(v0) || !std::isfinite(v1) || !std::isfinite(v2) || !std::isfinite(v3)) continue;
       const int cell = (v0 >= level ? 1 : 0) | (v1 >= level ? 2 : 0) | (v2 >= level ? 4 : 0) | (v3 >= level ? 8 : 0);
       const CellCase& c = kCases[static_cast<std::size_t>(cell)];
       std::array<EdgePair, 2> pairs = c.pairs;
@@ -142,19 +167,23 @@ void CContourLineMapqv::traceLevel(const CDataGridRect& grid, double level) {
   }
 
   // 2. Link segments that share an edge: every edge lies in at most two cells and is used
-  //    at most once per cell, so each key appears once (grid border) or twice.
-  std::vector<std::pair<EdgeKey, std::int64_t>> ends;  // key, segment · 2 + end
-  ends.reserve(2 * segments.size());
-  for (std::size_t s = 0; s < segments.size(); ++s)
-    for (std::int64_t e = 0; e < 2; ++e)
-      ends.emplace_back(segments[s].key[static_cast<std::size_t>(e)], static_cast<std::int64_t>(s) * 2 + e);
-  std::sort(ends.begin(), ends.end());
-  for (std::size_t k = 0; k + 1 < ends.size(); ++k) {
-    if (ends[k].first != ends[k + 1].first) continue;
-    const std::int64_t a = ends[k].second, b = ends[k + 1].second;
-    segments[static_cast<std::size_t>(a / 2)].next[static_cast<std::size_t>(a % 2)] = b / 2;
-    segments[static_cast<std::size_t>(b / 2)].next[static_cast<std::size_t>(b % 2)] = a / 2;
+  //    at most once per cell, so each key appears once (grid border) or twice. edgeEnd
+  //    holds, per edge, the segment end (segment · 2 + end) met first; it is all −1
+  //    between levels.
+  for (std::size_t s = 0; s < segments.size(); ++s) {
+    for (std::int64_t e = 0; e < 2; ++e) {
+      std::int64_t& first = edgeEnd[static_cast<std::size_t>(segments[s].key[static_cast<std::size_t>(e)])];
+      const std::int64_t b = static_cast<std::int64_t>(s) * 2 + e;
+      if (first < 0) {
+        first = b;
+        continue;
+      }
+      segments[static_cast<std::size_t>(first / 2)].next[static_cast<std::size_t>(first % 2)] = b / 2;
+      segments[s].next[static_cast<std::size_t>(e)] = first / 2;
+    }
   }
+  for (const Segment& seg : segments)
+    for (EdgeKey key : seg.key) edgeEnd[static_cast<std::size_t>(key)] = -1;
 
   // 3. Walk the chains: forward from each unvisited segment, and backward too when the
   //    forward walk ends at the border instead of coming round to the start.

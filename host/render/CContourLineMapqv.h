@@ -4,6 +4,7 @@
 // over the colour field in the mapping of host/render/FieldImageMapping.h.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "host/render/CDataGridRect.h"
@@ -67,7 +68,16 @@ class CContourLineMapqv {
   int getGridHeight() const { return m_nGridHeight; }
 
  private:
-  void traceLevel(const CDataGridRect& grid, double level);
+  // The smallest and largest corner of a cell; empty (low above high) for a cell with a
+  // non-finite corner.
+  struct CellRange {
+    double low = 1.0;
+    double high = 0.0;
+  };
+  // Traces one level. ranges: per cell, row by row; edgeEnd: one entry per edge key,
+  // all −1 on entry and left so.
+  void traceLevel(const CDataGridRect& grid, double level, const std::vector<CellRange>& ranges,
+                  std::vector<std::int64_t>& edgeEnd);
 
   std::vector<double> m_dLevels;
   std::vector<ContourLine> m_lines;
