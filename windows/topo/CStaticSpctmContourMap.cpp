@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/gdi/DcStateScope.h"
 #include "platform/ui/CommonDialogs.h"
 
 CStaticSpctmContourMap::CStaticSpctmContourMap() {
@@ -151,11 +152,9 @@ int CStaticSpctmContourMap::prepareOffscreenImage(CDC* pDC, const CRect& client)
 
 void CStaticSpctmContourMap::drawChannelName(CDC* pDC) {
   if (m_pShowSensor == nullptr || *m_pShowSensor == 0) return;
-  const COLORREF oldText = pDC->SetTextColor(RGB(255, 255, 0));
-  const COLORREF oldBack = pDC->SetBkColor(RGB(0, 0, 0));
+  DcStateScope scope(*pDC);
+  scope.textColor(RGB(255, 255, 0)).bkColor(RGB(0, 0, 0));
   pDC->TextOut(0, 0, m_strChannelName);
-  pDC->SetBkColor(oldBack);
-  pDC->SetTextColor(oldText);
 }
 
 int CStaticSpctmContourMap::chooseNameFont() {

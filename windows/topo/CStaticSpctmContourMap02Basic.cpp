@@ -3,6 +3,7 @@
 #include <new>
 
 #include "platform/gdi/CPen.h"
+#include "platform/gdi/DcStateScope.h"
 #include "platform/ui/CommonDialogs.h"
 
 COLORREF CStaticSpctmContourMap02Basic::spatialLabelColor(const CString& label) {
@@ -29,7 +30,7 @@ int CStaticSpctmContourMap02Basic::drawSensors(CDC* pDC, int nChannelType) {
   CPen current(PS_SOLID, m_nSensorPenWidth, RGB(255, 0, 0));
   CPen shown(PS_SOLID, m_nSensorPenWidth, m_crFore);
   CPen hidden(PS_SOLID, m_nSensorPenWidth, RGB(125, 125, 125));
-  CPen* old = pDC->SelectObject(&shown);
+  DcStateScope scope(*pDC);
   const std::int64_t currentIndex = m_pTrial->getCurntChnlIndx();
   CMDChannelqv* const* channels = m_pTrial->getAllChannelPt();
   for (std::int64_t i = 0; channels != nullptr && i < m_pTrial->getTotalChannel(); ++i) {
@@ -38,12 +39,11 @@ int CStaticSpctmContourMap02Basic::drawSensors(CDC* pDC, int nChannelType) {
                 : !m_pSession->isShowChnl4Alltrials(i) ? &hidden
                 : i == currentIndex                    ? &current
                                                        : &shown;
-    pDC->SelectObject(pen);
+    scope.pen(pen);
     const CPoint p = sensorPoint(*channels[i], mirrored);
     pDC->MoveTo(p.x + r, p.y);
     pDC->AngleArc(p.x, p.y, r, 0.0f, 360.0f);
   }
-  pDC->SelectObject(old);
   return 1;
 }
 
@@ -51,9 +51,8 @@ int CStaticSpctmContourMap02Basic::drawLabels(CDC* pDC, int nChannelType) {
   if (m_pShowLabel == nullptr || *m_pShowLabel == 0) return 1;
   if (!refreshBinding() || !checkChannelType(nChannelType)) return 0;
   const bool mirrored = isRadiology();
-  const COLORREF oldText = pDC->GetTextColor();
-  const int oldMode = pDC->SetBkMode(TRANSPARENT);
-  CFont* oldFont = pDC->SelectObject(m_pNameFont.get());
+  DcStateScope scope(*pDC);
+  scope.bkMode(TRANSPARENT).font(m_pNameFont.get());
   int result = 1;
   try {
     CMDChannelqv* const* channels = m_pTrial->getAllChannelPt();
@@ -62,7 +61,7 @@ int CStaticSpctmContourMap02Basic::drawLabels(CDC* pDC, int nChannelType) {
       const CString name(channels[i]->m_strName);
       const int lengthMode = mirrored ? 1 : m_nNameLengthMode;
       const CString label = lengthMode == 1 ? name.Right(4) : lengthMode == 2 ? name.Left(4) : name;
-      pDC->SetTextColor(mirrored || m_nNameColorMode != 0 ? spatialLabelColor(label) : m_crLabel);
+      scope.textColor(mirrored || m_nNameColorMode != 0 ? spatialLabelColor(label) : m_crLabel);
       const CSize extent = pDC->GetTextExtent(label);
       const CPoint p = sensorPoint(*channels[i], mirrored);
       pDC->TextOut(p.x - extent.cx, p.y - extent.cy, label);
@@ -71,9 +70,6 @@ int CStaticSpctmContourMap02Basic::drawLabels(CDC* pDC, int nChannelType) {
     AfxMessageBox(L"Draw sensor error !");
     result = 0;
   }
-  pDC->SelectObject(oldFont);
-  pDC->SetBkMode(oldMode);
-  pDC->SetTextColor(oldText);
   return result;
 }
 
@@ -90,14 +86,10 @@ int CStaticSpctmContourMap02Basic::drawTimeFreqInfo(CDC* pDC) {
   CString text;
   text.Format(L"Time:%0.1f~%0.1fms(%I64d->%I64d); Freq:%0.1f~%0.1fHz (%I64d->%I64d)", ms0, ms1, t0,
               spctm->getTrialSpctmTimePt(), hz0, hz1, f0, spctm->getTrialSpctmFreqPt());
-  const COLORREF oldText = pDC->SetTextColor(RGB(255, 255, 255));
-  const COLORREF oldBack = pDC->SetBkColor(RGB(0, 0, 0));
-  CFont* oldFont = pDC->SelectObject(m_pNameFont.get());
+  DcStateScope scope(*pDC);
+  scope.textColor(RGB(255, 255, 255)).bkColor(RGB(0, 0, 0)).font(m_pNameFont.get());
   const CSize extent = pDC->GetTextExtent(text);
   pDC->TextOut(0, static_cast<int>(m_nCanvasHeight) - extent.cy, text);
-  pDC->SelectObject(oldFont);
-  pDC->SetBkColor(oldBack);
-  pDC->SetTextColor(oldText);
   return 1;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/gdi/CPen.h"
+#include "platform/gdi/DcStateScope.h"
 
 CRect CStaticSpctmContourMap03Patch::patchRect(const CMDChannelqv& channel, int nChannelType, bool mirrored) const {
   double lx = 0.0, ly = 0.0;
@@ -31,7 +32,8 @@ int CStaticSpctmContourMap03Patch::drawPatches(CDC* pDC, int nChannelType) {
   if (!refreshBinding() || m_pDraw == nullptr || !checkChannelType(nChannelType)) return 0;
   const bool mirrored = isRadiology();
   CPen green(PS_SOLID, 1, RGB(0, 255, 0));
-  CPen* old = mirrored ? pDC->SelectObject(&green) : nullptr;
+  DcStateScope scope(*pDC);
+  if (mirrored) scope.pen(&green);
   CMDChannelqv* const* channels = m_pTrial->getAllChannelPt();
   for (std::int64_t i = 0; channels != nullptr && i < m_pTrial->getTotalChannel(); ++i) {
     CSpctmChnlqv* spectrum = patchSpectrum(channels[i], i, nChannelType);
@@ -39,7 +41,6 @@ int CStaticSpctmContourMap03Patch::drawPatches(CDC* pDC, int nChannelType) {
     const CRect r = patchRect(*channels[i], nChannelType, mirrored);
     m_pDraw->showSpctmContourMap(pDC, r.left, r.bottom, r.right, r.top, spectrum, m_nSpctmClass, m_nDataKind);
   }
-  if (mirrored) pDC->SelectObject(old);
   return 1;
 }
 

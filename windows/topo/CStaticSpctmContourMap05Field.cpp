@@ -6,6 +6,7 @@
 
 #include "host/render/FieldImageMapping.h"
 #include "platform/gdi/CPen.h"
+#include "platform/gdi/DcStateScope.h"
 
 int CStaticSpctmContourMap05Field::buildField() {
   if (!refreshBinding() || !buildSensorList(m_nChannelType) || m_grid.snsrCount < 1) return 0;
@@ -155,9 +156,8 @@ int CStaticSpctmContourMap05Field::drawFieldImage(CDC* pDC, int left, int top, B
       hostrender::FieldImageMapping::make(w, h, at.left, at.top, at.scaleX, at.scaleY, mirrored != 0, m_bNoseUp != 0);
   const CRect& image = mapping.image;
   // The bitmap's outer half steps lie beyond the grid's extent, which the clip masks.
-  const int saved = pDC->SaveDC();
-  const CRect extent = fieldRect(left, top, mirrored != 0);
-  pDC->IntersectClipRect(&extent);
+  DcStateScope scope(*pDC);
+  scope.intersectClip(fieldRect(left, top, mirrored != 0));
   pDC->SetStretchBltMode(COLORONCOLOR);
   m_blitter.cleanData();
   if (!m_blitter.drawHighQualityImage(pDC, m_fieldPixels.data(), w, h, image.Width(), image.Height(), image.left,
@@ -165,7 +165,6 @@ int CStaticSpctmContourMap05Field::drawFieldImage(CDC* pDC, int left, int top, B
     pDC->StretchDIBits(image.left, image.top, image.Width(), image.Height(), 0, 0, w, h, m_fieldPixels.data(),
                        &m_fieldInfo, DIB_RGB_COLORS, SRCCOPY);
   }
-  pDC->RestoreDC(saved);
   return 1;
 }
 
@@ -183,7 +182,8 @@ int CStaticSpctmContourMap05Field::drawHeadShape(CDC* pDC) {
   const int r = std::max(2, (m_grid.gridWidth + m_grid.gridHeight) / 16);
   const int midX = (head.left + head.right - 1) / 2, midY = (head.top + head.bottom - 1) / 2;
   CPen pen(PS_SOLID, 1, m_crFore);
-  CPen* old = pDC->SelectObject(&pen);
+  DcStateScope scope(*pDC);
+  scope.pen(&pen);
   pDC->Arc(head.left, head.top, head.right, head.bottom, head.left, midY, head.left, midY);
   // Half circles, each started where its arc begins so no line leads to it.
   const auto halfCircle = [&](int cx, int cy, float start) {
@@ -198,6 +198,5 @@ int CStaticSpctmContourMap05Field::drawHeadShape(CDC* pDC) {
   }
   halfCircle(head.left, midY, 90.0f);        // the left ear
   halfCircle(head.right - 1, midY, -90.0f);  // the right ear
-  pDC->SelectObject(old);
   return 1;
 }

@@ -1,5 +1,7 @@
 #include "windows/topo/CStaticSpctmContourMap06Lines.h"
 
+#include "platform/gdi/DcStateScope.h"
+
 CStaticSpctmContourMap06Lines::CStaticSpctmContourMap06Lines()
     : m_penRed(PS_SOLID, 1, RGB(255, 0, 0)),
       m_penBlue(PS_SOLID, 1, RGB(0, 0, 255)),
@@ -26,15 +28,11 @@ int CStaticSpctmContourMap06Lines::drawLines(CDC* pDC, int left, int top, int wi
     if (!traceLines()) return 0;
   }
   const bool colour = m_nLineColorMode == 1;
-  CPen* old = pDC->SelectObject(colour ? &m_penBlueZero : &m_penBlack2);
   const FieldPlacement at = fieldPlacement(left, top, mirrored != 0);
   // Cut to the field's extent, as the field image is, so the clip masks every line.
-  const int saved = pDC->SaveDC();
-  const CRect extent = fieldRect(left, top, mirrored != 0);
-  pDC->IntersectClipRect(&extent);
+  DcStateScope scope(*pDC);
+  scope.pen(colour ? &m_penBlueZero : &m_penBlack2).intersectClip(fieldRect(left, top, mirrored != 0));
   m_contour.drawMap(pDC, at.left, at.top, at.scaleX, at.scaleY, width, height, mirrored, m_bNoseUp,
                     colour ? &m_penRed : &m_penBlackDash, colour ? &m_penBlue : &m_penBlack2);
-  pDC->RestoreDC(saved);
-  pDC->SelectObject(old);
   return 1;
 }

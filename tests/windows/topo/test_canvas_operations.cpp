@@ -99,45 +99,40 @@ TEST(CanvasKeys, ArrowsStepTheWindowAndStopAtTheEnds) {
 }
 
 TEST(CanvasMenu, EachCommandChangesTheHostsFlags) {
-  AFX_EXTENSION_MODULE extension;
-  ASSERT_TRUE(AfxInitExtensionModule(extension, spctmResources()));
-  new CDynLinkLibrary(extension);
-  {
-    Window w;
-    w.canvas.m_bFlagsMode = 0;
-    w.canvas.m_nRadiusMode = 1;
-    ASSERT_EQ(w.canvas.buildField(), 1);
-    w.trial().setCurrentChannel(1);
-    ScriptedServices& person = *w.app.scripted();
-    const auto choose = [&](UINT command) {
-      person.queuePopupCommand(command);
-      w.canvas.showContextMenu(CPoint(100, 100));
-      w.app.pumpUntilIdle();
-    };
-    choose(ID_CONTOURMAP_SETBADSENSOR);
-    ASSERT_EQ(person.popups.size(), 1u);
-    ASSERT_EQ(person.popups[0].items.size(), 4u);
-    EXPECT_EQ(person.popups[0].items[0].text, L"Set Bad Sensor");
-    EXPECT_EQ(person.popups[0].items[3].text, L"Switch Visibility");
-    EXPECT_EQ(w.session().isGoodChnl4Alltrials(1), 0);
-    EXPECT_EQ(w.canvas.m_grid.snsrCount, 2);  // the field was rebuilt without it
-    choose(ID_CONTOURMAP_SETBADSENSOR);
-    EXPECT_EQ(w.session().isGoodChnl4Alltrials(1), 1);
-    EXPECT_EQ(w.canvas.m_grid.snsrCount, 3);
+  joinSpctmResources();
+  Window w;
+  w.canvas.m_bFlagsMode = 0;
+  w.canvas.m_nRadiusMode = 1;
+  ASSERT_EQ(w.canvas.buildField(), 1);
+  w.trial().setCurrentChannel(1);
+  ScriptedServices& person = *w.app.scripted();
+  const auto choose = [&](UINT command) {
+    person.queuePopupCommand(command);
+    w.canvas.showContextMenu(CPoint(100, 100));
+    w.app.pumpUntilIdle();
+  };
+  choose(ID_CONTOURMAP_SETBADSENSOR);
+  ASSERT_EQ(person.popups.size(), 1u);
+  ASSERT_EQ(person.popups[0].items.size(), 4u);
+  EXPECT_EQ(person.popups[0].items[0].text, L"Set Bad Sensor");
+  EXPECT_EQ(person.popups[0].items[3].text, L"Switch Visibility");
+  EXPECT_EQ(w.session().isGoodChnl4Alltrials(1), 0);
+  EXPECT_EQ(w.canvas.m_grid.snsrCount, 2);  // the field was rebuilt without it
+  choose(ID_CONTOURMAP_SETBADSENSOR);
+  EXPECT_EQ(w.session().isGoodChnl4Alltrials(1), 1);
+  EXPECT_EQ(w.canvas.m_grid.snsrCount, 3);
 
-    choose(ID_CONTOURMAP_SWITCHSELECTION);  // the show flag
-    EXPECT_EQ(w.session().isShowChnl4Alltrials(1), 0);
-    choose(ID_CONTOURMAP_CLEANSELECTION);  // the current channel's selection
-    EXPECT_EQ(w.session().isSelectChnl4Alltrials(1), 1);
-    w.session().setSelectChnl4Alltrials(0, 1, 0);
-    choose(ID_CONTOURMAP_SWITCHVISIBILITY);  // every selection cleared
-    EXPECT_EQ(w.session().isSelectChnl4Alltrials(0), 0);
-    EXPECT_EQ(w.session().isSelectChnl4Alltrials(1), 0);
-    EXPECT_EQ(w.session().isShowChnl4Alltrials(1), 0);
-    choose(0);  // dismissed
-    EXPECT_EQ(w.session().isShowChnl4Alltrials(1), 0);
-  }
-  AfxTermExtensionModule(extension);
+  choose(ID_CONTOURMAP_SWITCHSELECTION);  // the show flag
+  EXPECT_EQ(w.session().isShowChnl4Alltrials(1), 0);
+  choose(ID_CONTOURMAP_CLEANSELECTION);  // the current channel's selection
+  EXPECT_EQ(w.session().isSelectChnl4Alltrials(1), 1);
+  w.session().setSelectChnl4Alltrials(0, 1, 0);
+  choose(ID_CONTOURMAP_SWITCHVISIBILITY);  // every selection cleared
+  EXPECT_EQ(w.session().isSelectChnl4Alltrials(0), 0);
+  EXPECT_EQ(w.session().isSelectChnl4Alltrials(1), 0);
+  EXPECT_EQ(w.session().isShowChnl4Alltrials(1), 0);
+  choose(0);  // dismissed
+  EXPECT_EQ(w.session().isShowChnl4Alltrials(1), 0);
 }
 
 TEST(CanvasPaint, ShowsTheImageOrTheFixedTexts) {
