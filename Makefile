@@ -55,8 +55,8 @@ fuzz:
 # The demo dataset's single-channel view of the sensor nearest the gamma burst for every
 # class and kind; for MEG and EEG the topographic flags (one patch per sensor on the head
 # layout) and the Results power's alpha decrease as a field, beta rebound as lines and
-# gamma burst as both; and every channel in columns: the Results power, then again from time point 40 on with the draw settings the
-# first saved (ranges, layout, grid).
+# gamma burst as both; and every channel in columns: the Results power, then again from
+# time point 40 on with the draw settings the first saved (ranges, layout, grid).
 run: build
 	@mkdir -p $(OUT)
 	$(BUILD)/bin/platform-demo $(OUT)/platform-demo.png

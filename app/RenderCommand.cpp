@@ -44,9 +44,6 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
   if (use("--colour")) applyColouring(engine, o.colouring);
   engine.m_nDataSource = o.dataSource;
   if (use("--zoom")) engine.m_dZoom = o.zoom > 0 ? o.zoom : canvas.getFitZoom4Rect(rect);
-  if (use("--begin")) {
-  if (use("--zoom"))
-    engine.m_dZoom = o.zoom > 0 ? o.zoom : fittedZoom(engine, CRect(0, 0, o.width, o.height), o.spctmClass, o.dataKind);
   if (use("--begin") || use("--window-time") || use("--window-freq")) {
     engine.m_nWinTimeBegin = o.timeBegin;
     engine.m_nWinFreqBegin = o.freqBegin;
@@ -92,30 +89,18 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
     image = canvas.getMemBitmap();
   } else if (bitmap.CreateCompatibleBitmap(&dc, o.width, o.height)) {
     dc.SelectObject(&bitmap);
-    drawn = o.view == RenderView::Patches ? drawPatchGrid(engine, dc, rect, o.modality, o.spctmClass, o.dataKind)
-                                          : drawColumnsView(engine, dc, rect, o.spctmClass, o.dataKind);
+    std::string why;
+    if (o.view == RenderView::Columns) {
+      drawn = drawColumnsView(engine, dc, rect, o.spctmClass, o.dataKind);
+    } else if (!drawTopoView(engine, dataset, dc, rect, o, why)) {
+      err << "spctm-view render: " << why << "\n";
+      return 1;
+    } else {
+      drawn = 1;
+    }
   } else {
     err << "spctm-view render: cannot make a " << o.width << "x" << o.height << " image\n";
     return 1;
-  }
-  dc.SelectObject(&bitmap);
-  const CRect rect(0, 0, o.width, o.height);
-  int drawn = 0;
-  switch (o.view) {
-    case RenderView::Single:
-      drawn = drawSingleView(engine, dc, rect, o.spctmClass, o.dataKind, {!o.plain, o.wave, !o.plain, !o.plain});
-      break;
-    case RenderView::Columns:
-      drawn = drawColumnsView(engine, dc, rect, o.spctmClass, o.dataKind);
-      break;
-    default: {
-      std::string why;
-      if (!drawTopoView(engine, dataset, dc, rect, o, why)) {
-        err << "spctm-view render: " << why << "\n";
-        return 1;
-      }
-      drawn = 1;
-    }
   }
   if (drawn == 0) {
     err << "spctm-view render: nothing to draw for this class, kind, source and channel\n";

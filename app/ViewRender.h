@@ -1,13 +1,9 @@
 // The draw state the render command sets from its options (colouring, ranges) and the
-// engine views it draws into a device context itself: one patch per sensor of a modality
-// in a grid, and every channel in columns. The single view is drawn by the single-channel
-// canvas (windows/single). Each reads the engine's bound dataset and its draw state.
-// The engine views the render command draws into a device context: the single-channel view
-// in the single-channel canvas's order and every channel in columns (the topographic views
-// are the canvas's, app/TopoViewRender.h).
-// Both read the engine's bound dataset (current session and trial) and its draw state.
+// engine view it draws into a device context itself: every channel in columns. The single
+// view is drawn by the single-channel canvas (windows/single), the topographic views by
+// the topographic canvas (app/TopoViewRender.h). Each reads the engine's bound dataset and
+// its draw state.
 #pragma once
-
 
 #include "app/RenderOptions.h"
 #include "draw/CMEGSpctmDrawqv.h"

@@ -1,7 +1,5 @@
 // The render command: its option parser (every mistake is a message, never a guess), the
-// fitted ranges, the patch grid's cells, the failures and the saved settings.
-// The render command: its option parser (every mistake is a message, never a guess) and
-// the demo's effects where the recording puts them, as the single-channel view draws them.
+// fitted ranges, the failures and the saved settings.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -12,6 +10,7 @@
 #include <sstream>
 
 #include "app/RenderCommand.h"
+#include "app/TopoViewRender.h"
 #include "app/ViewRender.h"
 #include "platform/ui/CWinApp.h"
 #include "tests/support/DatasetBuilder.h"
@@ -134,114 +133,6 @@ TEST(RenderCommand, RangesFitTheDataDrawnOrTheOptions) {
   EXPECT_EQ(engine.m_dStdMax, 3.0);
 }
 
-TEST(PatchGrid, CellsTileTheImageRowByRow) {
-  const std::vector<CRect> cells = gridCells(20, 800, 500);  // 6 columns of 133, 4 rows of 125
-  ASSERT_EQ(cells.size(), 20u);
-  EXPECT_EQ(cells[0], CRect(0, 0, 133, 125));
-  EXPECT_EQ(cells[7], CRect(133, 125, 266, 250));
-  EXPECT_EQ(cells[19], CRect(133, 375, 266, 500));
-  EXPECT_TRUE(gridCells(0, 800, 500).empty());
-TEST(SingleView, ZoomedPictureCentredWhereItFitsElseFromTheDrawWindow) {
-  const auto ds = megdata::DatasetBuilder()
-                      .meg(L"A", 0, 0).grid(40, 10)
-                      .spectra(0, [](std::int64_t, std::int64_t, std::int64_t, int) { return 1.0; })
-                      .build();
-  CMEGSpctmDrawqv engine;
-  engine.setDrawMEGData(ds.get());
-  engine.m_dZoom = 2.0;  // 80 × 20 pixels
-  engine.m_nWinTimeBegin = 5;
-  ASSERT_TRUE(placeZoomedPicture(engine, CRect(10, 0, 210, 100), 0, 0));
-  EXPECT_EQ(engine.m_nOriginX, 70);
-  EXPECT_EQ(engine.m_nOriginY, 60);
-  EXPECT_EQ(engine.m_nFirstTime, 0);
-  EXPECT_FALSE(engine.m_bRecentre);
-  engine.m_dZoom = 6.0;  // 240 × 60: too wide, from the draw window's begin point
-  ASSERT_TRUE(placeZoomedPicture(engine, CRect(10, 0, 210, 100), 0, 0));
-  EXPECT_EQ(engine.m_nOriginX, 10);
-  EXPECT_EQ(engine.m_nFirstTime, 5);
-  EXPECT_EQ(engine.m_nOriginY, 80);
-  EXPECT_FALSE(placeZoomedPicture(engine, CRect(10, 0, 210, 100), 1, 0));  // no Control spectra
-
-  // Fitted: 100 pixels free at either side, 60 above and below, whole zooms 1 to 64.
-  EXPECT_EQ(fittedZoom(engine, CRect(0, 0, 640, 400), 0, 0), 11);   // (640 − 200) / 40; (400 − 120) / 10 = 28
-  EXPECT_EQ(fittedZoom(engine, CRect(0, 0, 1000, 300), 0, 0), 18);  // (300 − 120) / 10
-  EXPECT_EQ(fittedZoom(engine, CRect(0, 0, 100, 100), 0, 0), 1);
-  EXPECT_EQ(fittedZoom(engine, CRect(0, 0, 8000, 8000), 0, 0), 64);
-  EXPECT_EQ(fittedZoom(engine, CRect(0, 0, 640, 400), 1, 0), 1);  // nothing to draw
-}
-
-TEST(DemoViews, EffectsAppearWhereTheDemoPutsThem) {
-  DemoDatasetOptions options;  // fewer epochs: the effects stand well above their noise
-  options.recording.epochs = 6;
-  options.segmentsTrial = false;
-  const auto ds = buildDemoDataset(options);
-  CMEGSpctmDrawqv engine;
-  ASSERT_EQ(engine.setDrawMEGData(ds.get()), 1);
-  const auto drawChannel = [&](const wchar_t* name, PixelSurface& surface) {
-    for (std::int64_t i = 0; i < engine.m_pTrial->getTotalChannel(); ++i) {
-      if (engine.m_pTrial->getChannel(i)->m_strName == name) engine.m_pTrial->setCurrentChannel(i);
-    }
-    ASSERT_EQ(engine.m_pTrial->getChannel(-1)->m_strName, name);
-    CDC dc(surface, CPoint(), surface.bounds());
-    engine.m_bRecentre = true;
-    ASSERT_EQ(drawSingleView(engine, dc, CRect(0, 0, 200, 60), 2, 2), 1);
-  };
-  // Results power at one pixel per bin: the Active grid (0 … 990 ms in 10 ms, 4 … 80 Hz
-  // in 2 Hz) centred, time point t at x = 50 + t, frequency point f at y = 49 − f.
-  const auto at = [](const PixelSurface& s, double ms, double hz) {
-    return s.colorAt(50 + static_cast<int>(ms / 10), 49 - static_cast<int>((hz - 4) / 2));
-  };
-  // Entries of the pair: positive above 0, negative below, −1 for a colour of neither.
-  const auto signedIndex = [&](COLORREF c) -> long {
-    for (long k = 767; k >= 0; --k) {
-      if (engine.m_pPositiveColor768[k] == c) return k;
-      if (engine.m_pNegativeColor768[k] == c) return -k;
-    }
-    return -10000;
-  };
-  PixelSurface gamma(200, 60, 0), alpha(200, 60, 0);
-  drawChannel(L"MZO02", gamma);
-  drawChannel(L"MZO01", alpha);
-  EXPECT_GT(signedIndex(at(gamma, 200, 60)), 700);   // gamma burst: relative change above 0.9
-  EXPECT_LT(signedIndex(at(gamma, 800, 60)), 384);   // gamma is over
-  EXPECT_LT(signedIndex(at(alpha, 400, 10)), -384);  // alpha decrease: below −0.5
-  EXPECT_GT(signedIndex(at(alpha, 950, 10)), -384);  // alpha is back
-}
-
-TEST(SingleView, LayersJoinOverTheSpectrogramInTheCanvasOrder) {
-  // 40 × 10 bins of 0.5 centred in 200 × 100: picture columns 80 … 119, rows 46 … 55.
-  const auto ds = megdata::DatasetBuilder()
-                      .meg(L"MLC11", 0, 0)
-                      .grid(40, 10)
-                      .spectra(0, [](std::int64_t, std::int64_t, std::int64_t, int) { return 0.5; })
-                      .waves(40, [](std::int64_t, std::int64_t) { return 0.0; })
-                      .selection(0, 10, 20, 2, 6)
-                      .build();
-  const auto draw = [&](const SingleLayers& layers, PixelSurface& surface) {
-    CMEGSpctmDrawqv engine;
-    engine.setDrawMEGData(ds.get());
-    engine.m_bRecentreWave = 1;
-    CDC dc(surface, CPoint(), surface.bounds());
-    EXPECT_EQ(drawSingleView(engine, dc, CRect(0, 0, 200, 100), 0, 0, layers), 1);
-    // The legend's last bar (19 of 20) holds positive entry (19 − 10)·(768 / 10).
-    return engine.positiveTable(engine.m_nColorDepth)[9 * 76];
-  };
-  PixelSurface plain(200, 100, 0), full(200, 100, 0);
-  draw({}, plain);
-  const COLORREF lastBar = draw({true, true, true, true}, full);
-  // Inside the selection box (time point 12, frequency point 4) the bin is inverted.
-  EXPECT_EQ(full.colorAt(92, 51), plain.colorAt(92, 51) ^ 0xFFFFFFu);
-  // The waveform's zero line crosses the middle row, here between ruler and picture.
-  EXPECT_EQ(full.colorAt(76, 50), RGB(255, 20, 20));
-  // The time ruler runs 12 pixels under the picture's origin row.
-  EXPECT_EQ(full.colorAt(100, 67), RGB(0, 0, 0));
-  // The horizontal legend fills the bottom 20 rows from the middle of a strip 60 pixels
-  // short of the right edge, room for its last label: 20 bars of 3 from x = 70.
-  EXPECT_EQ(full.colorAt(129, 90), lastBar);
-  EXPECT_EQ(full.colorAt(130, 90), RGB(255, 255, 255));
-  EXPECT_EQ(plain.colorAt(129, 90), RGB(255, 255, 255));
-}
-
 namespace {
 
 std::string outPath(const std::string& name) { return std::string(SPCTM_TEST_OUTPUT_DIR) + "/" + name; }
@@ -281,6 +172,30 @@ TEST(RenderCommand, ColumnsViewWithNoShownChannelIsAFailure) {
   std::string why;
   EXPECT_EQ(run({"--view", "columns", "--out", outPath("render-none.png")}, *hidden, &why), 1);
   EXPECT_EQ(why, "spctm-view render: nothing to draw for this class, kind, source and channel\n");
+}
+
+TEST(RenderCommand, TopographicViewsStartAtTheNearestPointsOrSayWhyNot) {
+  CWinApp app;  // the canvas's messages go to its scripted face
+  const auto ds = megdata::DatasetBuilder()
+                      .meg(L"A", 0, 0).meg(L"B", 4, 0).meg(L"C", 0, 3).eeg(L"Cz", 1, 1)
+                      .grid(30, 12).latencies(-100, 10).frequencies(4, 2)
+                      .spectra(0, [](std::int64_t c, std::int64_t t, std::int64_t, int) { return static_cast<double>(c - t); })
+                      .build();
+  CMEGSpctmDrawqv engine;
+  engine.setDrawMEGData(ds.get());
+  EXPECT_EQ(nearestTimePoint(engine, 0, 44.0), 14);  // 40 ms
+  EXPECT_EQ(nearestTimePoint(engine, 0, -1e9), 0);
+  EXPECT_EQ(nearestFreqPoint(engine, 0, 11.2), 4);   // 12 Hz
+  EXPECT_EQ(nearestFreqPoint(engine, 1, 11.2), -1);  // no Control spectra
+  for (const char* view : {"flags", "field", "lines", "fieldlines"})
+    EXPECT_EQ(run({"--view", view, "--at-ms", "40", "--window-time", "0,5", "--out", outPath("render-topo.png")}, *ds), 0)
+        << view;
+  EXPECT_GT(fileBytes(outPath("render-topo.png")).size(), 100u);
+  std::string why;
+  EXPECT_EQ(run({"--view", "flags", "--modality", "eeg", "--out", outPath("render-none.png")}, *ds, &why), 1);
+  EXPECT_EQ(why, "spctm-view render: EEG electrode location error: Contourmap size <= 0!?\n");
+  EXPECT_EQ(run({"--view", "field", "--modality", "eeg", "--out", outPath("render-none.png")}, *ds, &why), 1);
+  EXPECT_EQ(why.rfind("spctm-view render: no field:", 0), 0u) << why;
 }
 
 TEST(RenderCommand, SettingsPersistBetweenFiguresUnlessAnOptionReplacesThem) {
