@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/DatasetSource.h"
-#include "app/SingleViewOptions.h"
 #include "facade/CMEGSpctmShow2DFace.h"
 
 namespace spctmview {
@@ -21,7 +20,6 @@ struct SnapshotScene {
   CMEGSpctmShow2DFace& face;
   int spctmClass = 0;  // 0 Active, 1 Control, 2 Results
   int dataKind = 2;    // 0 real, 1 imaginary, 2 power
-  SingleViewOptions single;  // what a single-channel window shows
 };
 
 // Creates the window, binds it to the scene and writes its picture to `out`; false with
@@ -43,7 +41,6 @@ struct SnapshotOptions {
   std::string out;
   int spctmClass = 0;
   int dataKind = 2;
-  SingleViewOptions single;
   DatasetOptions dataset;
 };
 

@@ -1,10 +1,35 @@
 #include "facade/CMEGSpctmShow2DFace.h"
 
+#include "windows/dialogs/CDlgEegSpctmShowStdSet.h"
+#include "windows/dialogs/CDlgMegSpctmShowStdSet.h"
+#include "windows/single/CDlgSpctm1C.h"
+
+namespace {
+
+// Deletes the window (and with it its system window) and empties the slot.
+template <class Window>
+void deleteSlot(Window*& slot) {
+  delete slot;
+  slot = nullptr;
+}
+
+}  // namespace
+
 CMEGSpctmShow2DFace::CMEGSpctmShow2DFace() = default;
 
-// The windows in the slots are deleted, in the facade's fixed order, by the link that
-// creates them; the root only outlives them with the draw engine.
-CMEGSpctmShow2DFace::~CMEGSpctmShow2DFace() = default;
+// The fixed order: the MEG standard-parameter dialog; for Act, Ctl and Rst in turn the MEG
+// flags, the MEG contour and the single-channel window; the EEG standard-parameter
+// dialog; for Act, Ctl and Rst the EEG flags and contour windows. The topographic windows
+// take their places in it with their classes. Kept here, in the one link that holds every
+// slot, so that no link's destructor runs out of turn. m_draw is a member, destroyed after
+// this body, so the engine outlives every window that points to it.
+CMEGSpctmShow2DFace::~CMEGSpctmShow2DFace() {
+  deleteSlot(m_pDlgMegSetStd);
+  deleteSlot(m_pDlgOneChnlAct);
+  deleteSlot(m_pDlgOneChnlCtl);
+  deleteSlot(m_pDlgOneChnlRst);
+  deleteSlot(m_pDlgEegSetStd);
+}
 
 int CMEGSpctmShow2DFace::sendMessageX(int, int, int) { return 0; }
 

@@ -34,6 +34,8 @@ class CMEGSpctmShow2DFace {
  public:
   // Builds the draw engine with its defaults; every slot and the callback start null.
   CMEGSpctmShow2DFace();
+  // Deletes every window in the slots, in the facade's fixed order, each slot nulled after
+  // its delete; the draw engine goes last.
   ~CMEGSpctmShow2DFace();
   CMEGSpctmShow2DFace(const CMEGSpctmShow2DFace&) = delete;
   CMEGSpctmShow2DFace& operator=(const CMEGSpctmShow2DFace&) = delete;

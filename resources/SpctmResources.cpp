@@ -1,7 +1,5 @@
 #include "resources/SpctmResources.h"
 
-#include <algorithm>
-
 #include "resources/MeasureResources.h"
 #include "resources/Spctm1CResources.h"
 #include "resources/StdSetResources.h"
@@ -17,14 +15,4 @@ HINSTANCE spctmResources() {
     return m;
   }();
   return &module;
-}
-
-void joinSpctmResources() {
-  const auto& libraries = ResourceChain::instance().libraries();
-  const bool joined = std::any_of(libraries.begin(), libraries.end(),
-                                  [](const CDynLinkLibrary* lib) { return lib->m_hResource == spctmResources(); });
-  if (joined) return;
-  static AFX_EXTENSION_MODULE module;
-  AfxInitExtensionModule(module, spctmResources());
-  new CDynLinkLibrary(module);  // owned by the chain until AfxTermExtensionModule
 }

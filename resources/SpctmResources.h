@@ -1,15 +1,10 @@
 // The display library's resource module: every dialog template, menu, icon and cursor of
 // its windows, found by number once the module has joined the process's resource chain
-// (the library's load-time entry does that). Each window family keeps its templates in a
-// source of its own here and adds them to the module.
+// (the library's load-time entry, facade/SpctmLibraryEntry.h, joins it). Each window
+// family keeps its templates in a source of its own here and adds them to the module.
 #pragma once
 
 #include "platform/ui/Resources.h"
 
 // The library's resource module (the same object on every call).
 HINSTANCE spctmResources();
-
-// Joins the module to the process's resource chain unless it is there already. The
-// library's load-time entry joins it when the library is loaded; programs and tests that
-// build windows before that entry exists call this first.
-void joinSpctmResources();

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "platform/ui/CPaintDC.h"
-#include "resources/SpctmResources.h"
 #include "tests/support/DatasetBuilder.h"
 
 namespace dialogtest {
@@ -19,8 +18,6 @@ BOOL CountingWnd::OnEraseBkgnd(CDC*) {
   ++erases;
   return TRUE;
 }
-
-DialogsTest::DialogsTest() { joinSpctmResources(); }
 
 std::vector<std::wstring> DialogsTest::boxTexts() {
   std::vector<std::wstring> texts;

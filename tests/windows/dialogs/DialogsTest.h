@@ -1,7 +1,6 @@
-// What the dialog tests share: the library's resources in the chain, an application
-// object per test with its scripted person and services, a facade that records the
-// messages the dialogs send, a window that counts its repaints, and small datasets with
-// known value ranges.
+// What the dialog tests share: an application object per test with its scripted person
+// and services, a facade that records the messages the dialogs send, a window that counts
+// its repaints, and small datasets with known value ranges.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -44,10 +43,10 @@ class CountingWnd : public CWnd {
   BOOL OnEraseBkgnd(CDC* pDC) override;
 };
 
-// Each test gets its own application; the library's resources join the chain once.
+// Each test gets its own application; the library's resources are in the chain since
+// the library was loaded.
 class DialogsTest : public ::testing::Test {
  protected:
-  DialogsTest();
   ScriptedServices& script() { return *app.scripted(); }
   UserInput& user() { return app.input(); }
   // The texts of the message boxes shown so far.

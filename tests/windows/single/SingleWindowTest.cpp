@@ -28,7 +28,6 @@ CRect changedBox(const Picture& a, const Picture& b) {
 std::string outputPath(const std::string& name) { return std::string(SPCTM_TEST_OUTPUT_DIR) + "/" + name; }
 
 void SingleWindowTest::SetUp() {
-  joinSpctmResources();
   ASSERT_TRUE(dlg.Create(IDD_SPCTM_1C));
 }
 

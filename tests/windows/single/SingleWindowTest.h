@@ -14,7 +14,6 @@
 #include "platform/ui/CPaintDC.h"
 #include "platform/ui/UserInput.h"
 #include "resources/Spctm1CResources.h"
-#include "resources/SpctmResources.h"
 #include "tests/support/DatasetBuilder.h"
 #include "windows/single/CDlgSpctm1C.h"
 

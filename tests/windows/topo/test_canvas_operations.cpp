@@ -4,7 +4,6 @@
 
 #include "platform/ui/CPaintDC.h"
 #include "platform/ui/UserInput.h"
-#include "resources/SpctmResources.h"
 #include "resources/TopoResources.h"
 
 using namespace topotest;
@@ -99,7 +98,6 @@ TEST(CanvasKeys, ArrowsStepTheWindowAndStopAtTheEnds) {
 }
 
 TEST(CanvasMenu, EachCommandChangesTheHostsFlags) {
-  joinSpctmResources();
   Window w;
   w.canvas.m_bFlagsMode = 0;
   w.canvas.m_nRadiusMode = 1;
