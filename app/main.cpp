@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MeasureCommand.h"
 #include "app/RenderCommand.h"
 #include "app/SnapshotCommand.h"
 
@@ -17,6 +18,8 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"render", "draw a spectral view of the dataset into a PNG file", spctmview::renderMain},
+    {"measure", "measure the dataset's spectra as the measurement dialog does: text, export or CSV",
+     spctmview::measureMain},
     {"snapshot", "draw a window of the library, bound to the dataset, into a PNG file", spctmview::snapshotMain},
 };
 

@@ -64,6 +64,13 @@ MMMR SpctmMeasurement::measureWindowMMMR() {
   return v;
 }
 
+int SpctmMeasurement::measureWindowValues() {
+  if (!m_pTrial || m_nMode < 1 || m_nMode > 6 || !prepareValueBuffer()) return 0;
+  m_pTrial->getSelectSpctmValueXX(m_nChnlSource, m_nSpctmClass, m_nDataKind, m_nMode, -1, m_nTimeBegin, m_nTimeEnd,
+                                  m_nFreqBegin, m_nFreqEnd, m_nValueCount, m_pValues.get());
+  return 1;
+}
+
 std::vector<SpctmMeasurement::ChannelStats> SpctmMeasurement::measureChannelsMMMR() {
   std::vector<ChannelStats> rows;
   if (!m_pTrial) return rows;
@@ -92,17 +99,13 @@ int SpctmMeasurement::appendModeLine(const std::wstring& sessionName, CString& t
     text += CString(spctmtext::mmmrLine(sessionName, trialName, window(), measureWindowMMMR()));
     return 1;
   }
-  if (m_nMode < 1 || m_nMode > 3 || !prepareValueBuffer()) return 0;
-  m_pTrial->getSelectSpctmValueXX(m_nChnlSource, m_nSpctmClass, m_nDataKind, m_nMode, -1, m_nTimeBegin, m_nTimeEnd,
-                                  m_nFreqBegin, m_nFreqEnd, m_nValueCount, m_pValues.get());
+  if (m_nMode > 3 || !measureWindowValues()) return 0;
   text += CString(spctmtext::windowValuesLine(sessionName, trialName, window(), m_pValues.get(), m_nValueCount));
   return 1;
 }
 
 int SpctmMeasurement::appendCountLine(const std::wstring& sessionName, std::int64_t points, CString& text) {
-  if (!prepareValueBuffer()) return 0;
-  m_pTrial->getSelectSpctmValueXX(m_nChnlSource, m_nSpctmClass, m_nDataKind, m_nMode, -1, m_nTimeBegin, m_nTimeEnd,
-                                  m_nFreqBegin, m_nFreqEnd, m_nValueCount, m_pValues.get());
+  if (!measureWindowValues()) return 0;
   text += CString(
       spctmtext::countValuesLine(sessionName, m_pTrial->m_strName, points, m_pValues.get(), m_nValueCount));
   return 1;

@@ -63,6 +63,9 @@ class SpctmMeasurement {
   void convertWindowFreq();
   // The channel statistic's MMMR over W (its current channel for statistic 0).
   spctmtext::MMMR measureWindowMMMR();
+  // The mode's values per frequency point of W (modes 1–6) into the value buffer. 0 when
+  // W is empty, the mode has none, there is no trial or the buffer cannot be had.
+  int measureWindowValues();
   // MMMR over W of every channel of the trial, in order.
   std::vector<ChannelStats> measureChannelsMMMR();
 

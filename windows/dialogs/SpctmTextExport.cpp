@@ -21,8 +21,7 @@ std::vector<BYTE> spctmTextExportBytes(const CString& text) {
   return bytes;
 }
 
-bool writeSpctmTextExport(const CString& path, const CString& text, std::string* error) {
-  const std::vector<BYTE> bytes = spctmTextExportBytes(text);
+bool writeSpctmFile(const CString& path, const std::vector<BYTE>& bytes, std::string* error) {
   CFile file;
   CFileException openError(CFileException::none, 0, path);
   try {
@@ -37,4 +36,8 @@ bool writeSpctmTextExport(const CString& path, const CString& text, std::string*
     return false;
   }
   return true;
+}
+
+bool writeSpctmTextExport(const CString& path, const CString& text, std::string* error) {
+  return writeSpctmFile(path, spctmTextExportBytes(text), error);
 }
