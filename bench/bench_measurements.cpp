@@ -6,7 +6,6 @@
 
 #include "host/io/DemoDataset.h"
 #include "platform/ui/CWinApp.h"
-#include "resources/SpctmResources.h"
 #include "windows/dialogs/CDlgSpctrMeasurements.h"
 
 namespace {
@@ -42,7 +41,6 @@ void BM_AllSensorsThroughTheDialog(benchmark::State& state) {
   CMEGDataqv* session = data.getSessionData(-1);
   CMDTrialqv* trial = session->getTrialqv(-1);
   CWinApp app;
-  joinSpctmResources();
   CDlgSpctrMeasurements dlg;
   dlg.Create(CDlgSpctrMeasurements::IDD);
   dlg.ShowWindow(SW_SHOW);
