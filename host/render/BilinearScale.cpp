@@ -45,23 +45,31 @@ bool scaleBilinear(const PixelSource& source, int dstWidth, int dstHeight, const
     return source.pixels + stored * source.stride;
   };
 
+  // Separable: each destination row first blends its two source rows, channel by channel,
+  // over every source column (weights of the row), then each pixel blends two of those
+  // (weights of the column). The sum is the same four products as blending all four
+  // corners at once, without rounding in between, so the result is exact to the bit.
+  work.blended.resize(3 * static_cast<std::size_t>(source.width));
+  std::uint32_t* const blended = work.blended.data();
   std::uint32_t* outRow = out;
   for (const ScaleTap& row : work.rows) {
     const std::uint32_t* upper = storedRow(row.first);
     const std::uint32_t* lower = storedRow(row.second);
     const std::uint32_t wy = row.weight, vy = unit - wy;
+    for (int x = 0; x < source.width; ++x) {
+      const std::uint32_t a = upper[x], c = lower[x];
+      std::uint32_t* b = blended + 3 * x;
+      b[0] = (a & 0xFF) * vy + (c & 0xFF) * wy;
+      b[1] = ((a >> 8) & 0xFF) * vy + ((c >> 8) & 0xFF) * wy;
+      b[2] = ((a >> 16) & 0xFF) * vy + ((c >> 16) & 0xFF) * wy;
+    }
     std::uint32_t* dst = outRow;
     for (const ScaleTap& col : work.columns) {
-      const std::uint32_t a = upper[col.first], b = upper[col.second];
-      const std::uint32_t c = lower[col.first], d = lower[col.second];
+      const std::uint32_t* p = blended + 3 * col.first;
+      const std::uint32_t* q = blended + 3 * col.second;
       const std::uint32_t wx = col.weight, vx = unit - wx;
-      std::uint32_t pixel = 0;
-      for (int byte = 0; byte < 24; byte += 8) {
-        const std::uint32_t top = ((a >> byte) & 0xFF) * vx + ((b >> byte) & 0xFF) * wx;
-        const std::uint32_t bottom = ((c >> byte) & 0xFF) * vx + ((d >> byte) & 0xFF) * wx;
-        pixel |= ((top * vy + bottom * wy + half) >> shift) << byte;
-      }
-      *dst++ = pixel;
+      *dst++ = ((p[0] * vx + q[0] * wx + half) >> shift) | (((p[1] * vx + q[1] * wx + half) >> shift) << 8) |
+               (((p[2] * vx + q[2] * wx + half) >> shift) << 16);
     }
     outRow += outStride;
   }

@@ -41,6 +41,7 @@ struct ScaleTap {
 struct ScaleWorkspace {
   std::vector<ScaleTap> columns;
   std::vector<ScaleTap> rows;
+  std::vector<std::uint32_t> blended;  // one source row's channels blended vertically
 };
 
 // Scales `source` to dstWidth × dstHeight and writes the pixels of `part` (given in the

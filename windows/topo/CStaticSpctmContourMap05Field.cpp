@@ -26,36 +26,39 @@ int CStaticSpctmContourMap05Field::computeValues() {
   const std::int64_t t0 = m_pDraw->m_nWinTimeBegin, t1 = t0 + m_nPatchTimePoints;
   const std::int64_t f0 = m_pDraw->m_nWinFreqBegin, f1 = f0 + m_nPatchFreqPoints;
   const auto total = static_cast<std::size_t>(m_pTrial->getTotalChannel());
-  // Each sensor's window mean is asked of the host once per pass, however many grid
-  // points it feeds.
-  m_sensorState.assign(total, SensorValue::kUnknown);
+  // Each listed sensor's window mean is asked of the host once per pass, however many
+  // grid points it feeds.
+  m_sensorState.assign(total, SensorValue::kNone);
   m_sensorValue.assign(total, 0.0);
-  const auto sensorValue = [&](std::size_t c, double& v) {
-    if (m_sensorState[c] == SensorValue::kUnknown) {
-      CSpctmChnlqv* spectrum = c < total && channels[c] != nullptr ? channels[c]->getSpctmChnl(false, m_nSpctmClass) : nullptr;
-      m_sensorState[c] = spectrum != nullptr ? SensorValue::kKnown : SensorValue::kNone;
-      if (spectrum != nullptr) m_sensorValue[c] = spectrum->getSelectSpctmValue(t0, t1, f0, f1, m_nDataKind);
-    }
-    v = m_sensorValue[c];
-    return m_sensorState[c] == SensorValue::kKnown;
-  };
-  bool metSensor = false;
-  double sensorMin = 0.0, sensorMax = 0.0, gridMin = 0.0, gridMax = 0.0;
+  for (int s = 0; s < m_grid.snsrCount; ++s) {
+    const auto c = static_cast<std::size_t>(m_grid.snsrLoc2D[static_cast<std::size_t>(s)].chnl);
+    CSpctmChnlqv* spectrum = c < total && channels[c] != nullptr ? channels[c]->getSpctmChnl(false, m_nSpctmClass) : nullptr;
+    if (spectrum == nullptr) continue;
+    m_sensorValue[c] = spectrum->getSelectSpctmValue(t0, t1, f0, f1, m_nDataKind);
+    m_sensorState[c] = SensorValue::kKnown;
+  }
+  double gridMin = 0.0, gridMax = 0.0;
   for (std::size_t k = 0; k < points; ++k) {
     const GridPointWeights& record = m_grid.weights[k];
     double sum = 0.0;
     for (std::size_t e = 0; e < record.chnl.size(); ++e) {
       const auto c = static_cast<std::size_t>(record.chnl[e]);
-      double v = 0.0;
-      if (c >= total || !sensorValue(c, v)) continue;
-      sum += record.weight[e] * v;
-      sensorMin = metSensor ? std::min(sensorMin, v) : v;
-      sensorMax = metSensor ? std::max(sensorMax, v) : v;
-      metSensor = true;
+      if (c >= total || m_sensorState[c] == SensorValue::kNone) continue;
+      sum += record.weight[e] * m_sensorValue[c];
+      m_sensorState[c] = SensorValue::kMet;
     }
     m_grid.values[k] = sum;
     gridMin = k == 0 ? sum : std::min(gridMin, sum);
     gridMax = k == 0 ? sum : std::max(gridMax, sum);
+  }
+  // The sensor range covers the sensors some grid point took.
+  bool metSensor = false;
+  double sensorMin = 0.0, sensorMax = 0.0;
+  for (std::size_t c = 0; c < total; ++c) {
+    if (m_sensorState[c] != SensorValue::kMet) continue;
+    sensorMin = metSensor ? std::min(sensorMin, m_sensorValue[c]) : m_sensorValue[c];
+    sensorMax = metSensor ? std::max(sensorMax, m_sensorValue[c]) : m_sensorValue[c];
+    metSensor = true;
   }
   if (!metSensor || sensorMax - sensorMin == 0.0) return 0;
   const double factor = (gridMax - gridMin) / (sensorMax - sensorMin);

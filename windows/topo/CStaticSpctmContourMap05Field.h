@@ -90,8 +90,9 @@ class CStaticSpctmContourMap05Field : public CStaticSpctmContourMap04Grid {
  private:
   // Fills m_fieldPixels for the grid's values in the mapping's order.
   void fillFieldPixels(bool mirrored);
-  // Per channel index, its value in the current pass: unknown, known, or no data.
-  enum class SensorValue : std::uint8_t { kUnknown, kKnown, kNone };
+  // Per channel index, in the current pass: no value (not listed, or no spectral data of
+  // the class), a value, or a value some grid point took.
+  enum class SensorValue : std::uint8_t { kNone, kKnown, kMet };
   std::vector<SensorValue> m_sensorState;
   std::vector<double> m_sensorValue;
 };
