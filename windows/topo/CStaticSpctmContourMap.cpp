@@ -17,8 +17,6 @@ CStaticSpctmContourMap::~CStaticSpctmContourMap() {
   // The off-screen DC shares the bitmap's pixels: let it go first.
   m_pOffscreenDC.reset();
   m_pOffscreenBitmap.reset();
-  m_grid.cleanDataGridRect();
-  m_grid.cleanSnsrLoc2D();
 }
 
 int CStaticSpctmContourMap::refreshBinding() {

@@ -133,6 +133,28 @@ TEST(CanvasMenu, EachCommandChangesTheHostsFlags) {
   EXPECT_EQ(w.session().isShowChnl4Alltrials(1), 0);
 }
 
+TEST(CanvasFont, ChosenFontColourAndSizeAreKeptOnlyOnOk) {
+  Window w;
+  ScriptedServices& person = *w.app.scripted();
+  FontChoice choice;
+  choice.faceName = L"Liberation Serif";
+  choice.pointSizeTenths = 160;
+  choice.color = RGB(1, 2, 3);
+  person.queueFont(choice);
+  ASSERT_EQ(w.canvas.chooseNameFont(), 1);
+  ASSERT_EQ(person.fontDialogs.size(), 1u);
+  EXPECT_EQ(person.fontDialogs[0].initial.color, RGB(255, 255, 125));  // the label colour first
+  EXPECT_EQ(w.canvas.m_crLabel, RGB(1, 2, 3));
+  EXPECT_EQ(w.canvas.m_nLabelPointSize, 160);
+  EXPECT_EQ(CString(w.canvas.m_lfName.lfFaceName), L"Liberation Serif");
+  LOGFONT made;
+  ASSERT_GT(w.canvas.m_pNameFont->GetLogFont(&made), 0);
+  EXPECT_EQ(CString(made.lfFaceName), L"Liberation Serif");
+  person.queueFontCancel();
+  EXPECT_EQ(w.canvas.chooseNameFont(), 0);
+  EXPECT_EQ(w.canvas.m_crLabel, RGB(1, 2, 3));
+}
+
 TEST(CanvasPaint, ShowsTheImageOrTheFixedTexts) {
   Window w;
   w.canvas.m_bShowScale = 0;
