@@ -8,17 +8,35 @@
 namespace {
 
 // Colours of the pixel art (0xAARRGGBB); '.' is transparent.
+constexpr std::uint32_t kBlack = 0xFF000000u;
+constexpr std::uint32_t kLens = 0xFFBEE6FFu;
 const std::map<char, std::uint32_t> kPalette = {
-    {'#', 0xFF000000u}, {'w', 0xFFFFFFFFu}, {'g', 0xFFBEBEBEu}, {'k', 0xFF505050u}, {'c', 0xFFBEE6FFu},
+    {'#', kBlack}, {'w', 0xFFFFFFFFu}, {'g', 0xFFBEBEBEu}, {'k', 0xFF505050u}, {'c', kLens},
     {'y', 0xFFFACD28u}, {'o', 0xFFF08C14u}, {'p', 0xFFF096AAu}, {'s', 0xFFEBC896u}, {'r', 0xFFDC1E1Eu},
     {'G', 0xFF28AA3Cu}, {'b', 0xFF1E46DCu}, {'m', 0xFFAA28AAu}, {'l', 0xFFC8EBBEu},
 };
 
-IconResource icon(UINT id, std::initializer_list<const char*> rows) {
+// `extra` adds or overrides palette entries for this picture.
+IconResource icon(UINT id, std::initializer_list<const char*> rows, const std::map<char, std::uint32_t>& extra = {}) {
+  std::map<char, std::uint32_t> palette = extra;
+  palette.insert(kPalette.begin(), kPalette.end());
   IconResource r;
   r.id = id;
-  r.argb = ImageResource::pixelArt(rows, kPalette, r.width, r.height);
+  r.argb = ImageResource::pixelArt(rows, palette, r.width, r.height);
   return r;
+}
+
+// The picture with black letters drawn over it, their top-left at (x, y).
+IconResource lettered(IconResource picture, std::initializer_list<const char*> letters, int x, int y) {
+  int width = 0, height = 0;
+  const std::vector<std::uint32_t> ink = ImageResource::pixelArt(letters, kPalette, width, height);
+  for (int row = 0; row < height; ++row) {
+    for (int col = 0; col < width; ++col) {
+      const std::uint32_t pixel = ink[static_cast<size_t>(row * width + col)];
+      if (pixel != 0) picture.argb[static_cast<size_t>((y + row) * picture.width + x + col)] = pixel;
+    }
+  }
+  return picture;
 }
 
 CursorResource cursor(UINT id, CPoint hotSpot, const ImageResource& image) {
@@ -98,22 +116,23 @@ void addSpctm1CImages(ResourceModule& module) {
       ".......#ww#.",
       "........##..",
   }));
-  // A magnifier with a plus.
-  module.addIcon(icon(IDI_SPCTM1C_ZOOM_IN, {
+  // A magnifier with a plus ("In") and with a minus ("out"): the plus's upright bar, 'v',
+  // is lens colour in the minus.
+  const std::initializer_list<const char*> magnifier = {
       ".......................",
       ".........##............",
       "......########.........",
       "....#####cc#####.......",
       "...###cccccccc###......",
       "...##cccccccccc##......",
-      "..##ccccc##ccccc##.....",
-      "..##ccccc##ccccc##.....",
-      "..##ccccc##ccccc##.....",
+      "..##cccccvvccccc##.....",
+      "..##cccccvvccccc##.....",
+      "..##cccccvvccccc##.....",
       ".##ccc########ccc##....",
       ".##ccc########ccc##....",
-      "..##ccccc##ccccc##.....",
-      "..##ccccc##ccccc##.....",
-      "..##ccccc##ccccc##.....",
+      "..##cccccvvccccc##.....",
+      "..##cccccvvccccc##.....",
+      "..##cccccvvccccc##.....",
       "...##cccccccccc##......",
       "...###cccccccc###......",
       "....#####cc#####kk.....",
@@ -123,46 +142,22 @@ void addSpctm1CImages(ResourceModule& module) {
       "...................kkk.",
       "....................kkk",
       ".....................k.",
-  }));
-  // A magnifier with a minus.
-  module.addIcon(icon(IDI_SPCTM1C_ZOOM_OUT, {
-      ".......................",
-      ".........##............",
-      "......########.........",
-      "....#####cc#####.......",
-      "...###cccccccc###......",
-      "...##cccccccccc##......",
-      "..##cccccccccccc##.....",
-      "..##cccccccccccc##.....",
-      "..##cccccccccccc##.....",
-      ".##ccc########ccc##....",
-      ".##ccc########ccc##....",
-      "..##cccccccccccc##.....",
-      "..##cccccccccccc##.....",
-      "..##cccccccccccc##.....",
-      "...##cccccccccc##......",
-      "...###cccccccc###......",
-      "....#####cc#####kk.....",
-      "......########..kkk....",
-      ".........##......kkk...",
-      "..................kkk..",
-      "...................kkk.",
-      "....................kkk",
-      ".....................k.",
-  }));
-  // A calculator labelled AM.
-  module.addIcon(icon(IDI_SPCTM1C_AM, {
+  };
+  module.addIcon(icon(IDI_SPCTM1C_ZOOM_IN, magnifier, {{'v', kBlack}}));
+  module.addIcon(icon(IDI_SPCTM1C_ZOOM_OUT, magnifier, {{'v', kLens}}));
+  // Calculators labelled AM and SM: one body, its display lettered.
+  const std::initializer_list<const char*> calculator = {
       ".#################.",
       "#ggggggggggggggggg#",
       "#g###############g#",
       "#g#lllllllllllll#g#",
-      "#g#ll###ll#lll#l#g#",
-      "#g#l#lll#l##l##l#g#",
-      "#g#l#lll#l#l#l#l#g#",
-      "#g#l#####l#l#l#l#g#",
-      "#g#l#lll#l#lll#l#g#",
-      "#g#l#lll#l#lll#l#g#",
-      "#g#l#lll#l#lll#l#g#",
+      "#g#lllllllllllll#g#",
+      "#g#lllllllllllll#g#",
+      "#g#lllllllllllll#g#",
+      "#g#lllllllllllll#g#",
+      "#g#lllllllllllll#g#",
+      "#g#lllllllllllll#g#",
+      "#g#lllllllllllll#g#",
       "#g#lllllllllllll#g#",
       "#g###############g#",
       "#ggggggggggggggggg#",
@@ -176,34 +171,25 @@ void addSpctm1CImages(ResourceModule& module) {
       "#gkkkgkkkgkkkgooog#",
       "#ggggggggggggggggg#",
       ".#################.",
-  }));
-  // A calculator labelled SM.
-  module.addIcon(icon(IDI_SPCTM1C_SM, {
-      ".#################.",
-      "#ggggggggggggggggg#",
-      "#g###############g#",
-      "#g#lllllllllllll#g#",
-      "#g#ll####l#lll#l#g#",
-      "#g#l#lllll##l##l#g#",
-      "#g#l#lllll#l#l#l#g#",
-      "#g#ll###ll#l#l#l#g#",
-      "#g#lllll#l#lll#l#g#",
-      "#g#lllll#l#lll#l#g#",
-      "#g#l####ll#lll#l#g#",
-      "#g#lllllllllllll#g#",
-      "#g###############g#",
-      "#ggggggggggggggggg#",
-      "#gkkkgkkkgkkkgooog#",
-      "#gkkkgkkkgkkkgooog#",
-      "#ggggggggggggggggg#",
-      "#gkkkgkkkgkkkgooog#",
-      "#gkkkgkkkgkkkgooog#",
-      "#ggggggggggggggggg#",
-      "#gkkkgkkkgkkkgooog#",
-      "#gkkkgkkkgkkkgooog#",
-      "#ggggggggggggggggg#",
-      ".#################.",
-  }));
+  };
+  module.addIcon(lettered(icon(IDI_SPCTM1C_AM, calculator), {
+      ".###..#...#",
+      "#...#.##.##",
+      "#...#.#.#.#",
+      "#####.#.#.#",
+      "#...#.#...#",
+      "#...#.#...#",
+      "#...#.#...#",
+  }, 4, 4));
+  module.addIcon(lettered(icon(IDI_SPCTM1C_SM, calculator), {
+      ".####.#...#",
+      "#.....##.##",
+      "#.....#.#.#",
+      ".###..#.#.#",
+      "....#.#...#",
+      "....#.#...#",
+      "####..#...#",
+  }, 4, 4));
   // The words ALL Chnl.
   module.addIcon(icon(IDI_SPCTM1C_ALL_SNS, {
       "....bbb..b.....b......",

@@ -123,6 +123,11 @@ class CDlgSpctm1C : public CDialog {
   // For the up-down arrows: the class's spectral trial of the host's current trial, with
   // session and draw engine present; null otherwise.
   CSpctmTrialqv* spctmTrial4Spin();
+  // One up-down step of the selection along one axis, read and written with `get` and
+  // `set`; then the canvas is repainted. Nothing without that spectral trial.
+  using SelectionGetter = void (CSpctmTrial::*)(std::int64_t&, std::int64_t&) const;
+  using SelectionSetter = void (CSpctmTrial::*)(std::int64_t, std::int64_t);
+  void stepSelection(NMHDR* pNMHDR, SelectionGetter get, SelectionSetter set);
   // For the mouse: the class's spectral trial of the canvas's refreshed trial, with the
   // draw engine present; null otherwise.
   CSpctmTrialqv* spctmTrial4Mouse();
@@ -133,5 +138,8 @@ class CDlgSpctm1C : public CDialog {
   // The time and frequency point under a point of the dialog's client area, through the
   // picture geometry of the draw state; (0, 0) when the engine has no trial.
   void mapPoint2Spctm(CPoint point, std::int64_t& timePt, std::int64_t& freqPt);
+  // A drag's moving point over the canvas: it gives the selection's time end and
+  // frequency begin; the canvas is repainted and takes the focus.
+  void dragSelection2Point(CSpctmTrialqv* spctm, CPoint point);
   bool isCapturing() const;
 };

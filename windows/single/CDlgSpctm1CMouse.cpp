@@ -33,6 +33,15 @@ void CDlgSpctm1C::mapPoint2Spctm(CPoint point, std::int64_t& timePt, std::int64_
   m_pDraw->getSpctmOneSelect4MousePt(canvasPoint(point), timePt, freqPt, m_nSpctmClass, m_nDataKind);
 }
 
+void CDlgSpctm1C::dragSelection2Point(CSpctmTrialqv* spctm, CPoint point) {
+  std::int64_t t = 0, f = 0;
+  mapPoint2Spctm(point, t, f);
+  spctm->setTrialSpctmSelectTime(-1, t);
+  spctm->setTrialSpctmSelectFreq(f, -1);
+  m_wndSpctm.Invalidate(FALSE);
+  m_wndSpctm.SetFocus();
+}
+
 CSpctmTrialqv* CDlgSpctm1C::spctmTrial4Mouse() {
   m_wndSpctm.updateMEGData();
   if (!m_wndSpctm.m_pTrial || !m_pDraw) return nullptr;
@@ -76,12 +85,7 @@ void CDlgSpctm1C::OnMouseMove(UINT nFlags, CPoint point) {
       if (!isCapturing()) {
         spctm->setTrialSpctmSelectTimeFreqEE(-1, -1);
       } else if (over) {
-        std::int64_t t = 0, f = 0;
-        mapPoint2Spctm(point, t, f);
-        spctm->setTrialSpctmSelectTime(-1, t);
-        spctm->setTrialSpctmSelectFreq(f, -1);
-        m_wndSpctm.Invalidate(FALSE);
-        m_wndSpctm.SetFocus();
+        dragSelection2Point(spctm, point);
         if (m_bLinkMapSelect) {
           // The topographic windows take the selected times over the lowest frequencies.
           std::int64_t begin = 0, end = 0;
@@ -119,12 +123,7 @@ void CDlgSpctm1C::OnLButtonUp(UINT nFlags, CPoint point) {
     CSpctmTrialqv* spctm = spctmTrial4Mouse();
     if (spctm && isCapturing()) {
       if (over) {
-        std::int64_t t = 0, f = 0;
-        mapPoint2Spctm(point, t, f);
-        spctm->setTrialSpctmSelectTime(-1, t);
-        spctm->setTrialSpctmSelectFreq(f, -1);
-        m_wndSpctm.Invalidate(FALSE);
-        m_wndSpctm.SetFocus();
+        dragSelection2Point(spctm, point);
       } else {
         spctm->setTrialSpctmSelectTimeFreqEE(-1, -1);  // released outside: the drag's end stays
       }

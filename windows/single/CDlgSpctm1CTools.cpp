@@ -122,30 +122,26 @@ CSpctmTrialqv* CDlgSpctm1C::spctmTrial4Spin() {
 
 // An up-down arrow toward the maximum reports -1 (up, or right for the horizontal one).
 // Both ends of the selection move one point together; other changes are left alone.
-void CDlgSpctm1C::OnDeltaposTime(NMHDR* pNMHDR, LRESULT* pResult) {
-  *pResult = 0;
+void CDlgSpctm1C::stepSelection(NMHDR* pNMHDR, SelectionGetter get, SelectionSetter set) {
   CSpctmTrialqv* spctm = spctmTrial4Spin();
   if (!spctm) return;
   const int delta = reinterpret_cast<NMUPDOWN*>(pNMHDR)->iDelta;
   if (delta == 1 || delta == -1) {
     std::int64_t begin = 0, end = 0;
-    spctm->getTrialSpctmSelectTime(begin, end);
-    spctm->setTrialSpctmSelectTime(begin - delta, end - delta);
+    (spctm->*get)(begin, end);
+    (spctm->*set)(begin - delta, end - delta);
   }
   m_wndSpctm.Invalidate(FALSE);
 }
 
+void CDlgSpctm1C::OnDeltaposTime(NMHDR* pNMHDR, LRESULT* pResult) {
+  *pResult = 0;
+  stepSelection(pNMHDR, &CSpctmTrial::getTrialSpctmSelectTime, &CSpctmTrial::setTrialSpctmSelectTime);
+}
+
 void CDlgSpctm1C::OnDeltaposFreq(NMHDR* pNMHDR, LRESULT* pResult) {
   *pResult = 0;
-  CSpctmTrialqv* spctm = spctmTrial4Spin();
-  if (!spctm) return;
-  const int delta = reinterpret_cast<NMUPDOWN*>(pNMHDR)->iDelta;
-  if (delta == 1 || delta == -1) {
-    std::int64_t begin = 0, end = 0;
-    spctm->getTrialSpctmSelectFreq(begin, end);
-    spctm->setTrialSpctmSelectFreq(begin - delta, end - delta);
-  }
-  m_wndSpctm.Invalidate(FALSE);
+  stepSelection(pNMHDR, &CSpctmTrial::getTrialSpctmSelectFreq, &CSpctmTrial::setTrialSpctmSelectFreq);
 }
 
 // The raw signal's display gain of the current channel: the up arrow doubles it, the
