@@ -30,11 +30,11 @@ class CStaticSpctm1C : public CStatic {
   // colour scale (20 steps), all on `rect` with this canvas's class and kind. The scale is
   // the horizontal legend in the bottom 20 rows, ending 60 pixels short of the right edge
   // so that its last label stays inside, or the vertical one in the band 90 to 60 pixels
-  // left of the right edge, by the draw state's switches. The back
-  // buffer is made at the rectangle's size when missing (compatible with pDC) and kept
-  // until releaseMemDC; it is not cleared here. 1 when drawn; 0 without session, trial or
-  // draw engine, when the session has nothing to draw (hasData2Draw), or when no bitmap
-  // of the rectangle's size can be made (an empty rectangle).
+  // left of the right edge, by the draw state's switches. The back buffer is made at the
+  // rectangle's size when missing (compatible with pDC) and kept until releaseMemDC; it
+  // is not cleared here. 1 when drawn; 0 without session, trial or draw engine, when the
+  // session has nothing to draw (hasData2Draw), or when no bitmap of the rectangle's size
+  // can be made (an empty rectangle).
   int drawSpctm2MemDC(CDC* pDC, const CRect& rect);
 
   // Drops the back buffer and its device context; the next paint makes them anew at the

@@ -67,21 +67,19 @@ TEST(SingleCanvas, LayersJoinOverTheSpectrogramInOrder) {
   EXPECT_EQ(full.at(130, 90), RGB(255, 255, 255));
   EXPECT_EQ(full.at(90, 90), full.at(88, 90));
   for (auto [x, y] : {std::pair{76, 50}, {100, 67}, {129, 90}}) EXPECT_EQ(plain.at(x, y), RGB(255, 255, 255));
-}
 
-TEST(SingleCanvas, VerticalScaleStandsInItsBandLeftOfTheRightEdge) {
+  // The vertical legend: bars 30 pixels wide from x = 110, 2 pixels high, stacked upward
+  // from the middle row (rows 30 and 31 hold bar 9, above the picture).
   LayeredCanvas vertical(false);
   vertical.draw.m_bHorzColorScale = 0;
   vertical.canvas.m_bShowColorScale = true;
   CDC screen;
   screen.CreateCompatibleDC(nullptr);
   vertical.canvas.drawSpctm2MemDC(&screen, CRect(0, 0, 200, 100));
-  // Bars 30 pixels wide from x = 110, 2 pixels high, stacked upward from the middle row:
-  // rows 30 and 31 hold bar 9, above the picture.
   EXPECT_EQ(vertical.at(110, 30), vertical.at(139, 31));
   EXPECT_NE(vertical.at(110, 30), RGB(255, 255, 255));
-  EXPECT_EQ(vertical.at(109, 30), RGB(255, 255, 255));
-  EXPECT_EQ(vertical.at(140, 30), RGB(255, 255, 255));
+  EXPECT_EQ((std::array<COLORREF, 2>{vertical.at(109, 30), vertical.at(140, 30)}),
+            (std::array<COLORREF, 2>{RGB(255, 255, 255), RGB(255, 255, 255)}));
 }
 
 TEST(SingleCanvas, PictureCentredWhereItFitsElseFromTheDrawWindowAndZoomFitted) {
