@@ -53,10 +53,11 @@ fuzz:
 	  -artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus/draw_settings
 
 # The demo dataset's single-channel view of the sensor nearest the gamma burst for every
-# class and kind; for MEG and EEG the topographic flags (one patch per sensor on the head
-# layout) and the Results power's alpha decrease as a field, beta rebound as lines and
-# gamma burst as both; and every channel in columns: the Results power, then again from
-# time point 40 on with the draw settings the first saved (ranges, layout, grid).
+# class and kind, the single-channel window of that sensor for every class; for MEG and EEG
+# the topographic flags (one patch per sensor on the head layout) and the Results power's
+# alpha decrease as a field, beta rebound as lines and gamma burst as both; and every
+# channel in columns: the Results power, then again from time point 40 on with the draw
+# settings the first saved (ranges, layout, grid).
 run: build
 	@mkdir -p $(OUT)
 	$(BUILD)/bin/platform-demo $(OUT)/platform-demo.png
@@ -68,6 +69,10 @@ run: build
 	  --zoom 6 --size 1000x440 --select 85,95,30,35 --range -1,1 --out $(OUT)/effect-alpha-MZO01.png
 	$(BUILD)/bin/spctm-view render --view single --class rst --kind power --channel MLC32 \
 	  --zoom 6 --size 1000x440 --select 85,95,30,35 --range -3,3 --out $(OUT)/effect-beta-MLC32.png
+	@set -e; for c in act ctl rst; do \
+	  $(BUILD)/bin/spctm-view snapshot --window single-$$c --channel MZO02 --select 85,95,30,35 --autofit \
+	    --out $(OUT)/window-single-$$c.png; \
+	done
 	@set -e; for m in meg eeg; do \
 	  $(BUILD)/bin/spctm-view render --view flags --modality $$m --class rst --kind power --range -3,3 \
 	    --window-time 10,45 --window-freq 0,38 --size 1200x1000 --out $(OUT)/flags-$$m.png; \

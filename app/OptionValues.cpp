@@ -33,6 +33,20 @@ int dataKindOf(const std::string& option, const std::string& text) {
   return oneOf(option, text, {"real", "imag", "power"});
 }
 
+int zoomOf(const std::string& option, const std::string& text) {
+  if (text == "fit") return 0;
+  try {
+    return static_cast<int>(integerIn(option, text, 1, 64));
+  } catch (const UsageError&) {
+    throw UsageError(option + " needs fit or a whole number from 1 to 64, got '" + text + "'");
+  }
+}
+
+std::wstring channelOf(const std::string& option, const std::string& text) {
+  if (text.empty()) throw UsageError(option + " needs a channel name");
+  return {text.begin(), text.end()};
+}
+
 std::array<long long, 4> fourIn(const std::string& option, const std::string& text, long long lo, long long hi) {
   std::array<long long, 4> v{};
   std::size_t from = 0;

@@ -24,6 +24,11 @@ int spctmClassOf(const std::string& option, const std::string& text);
 // A data kind by its word: real 0, imag 1, power 2.
 int dataKindOf(const std::string& option, const std::string& text);
 
+// A single view's zoom: "fit" (0) or a whole number of pixels per bin from 1 to 64.
+int zoomOf(const std::string& option, const std::string& text);
+// A channel's name as the dataset spells it (not empty).
+std::wstring channelOf(const std::string& option, const std::string& text);
+
 // "A,B,C,D": four integers in [lo, hi].
 std::array<long long, 4> fourIn(const std::string& option, const std::string& text, long long lo, long long hi);
 

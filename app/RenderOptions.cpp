@@ -48,8 +48,6 @@ double finiteNumber(const std::string& option, const std::string& text) {
   return v;
 }
 
-std::wstring widen(const std::string& s) { return {s.begin(), s.end()}; }
-
 }  // namespace
 
 bool RenderOptions::has(const std::string& option) const {
@@ -86,8 +84,7 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
     } else if (option == "--source") {
       o.dataSource = static_cast<int>(integerIn(option, value, 0, 6));
     } else if (option == "--channel") {
-      if (value.empty()) throw UsageError("--channel needs a channel name");
-      o.channel = widen(value);
+      o.channel = channelOf(option, value);
     } else if (option == "--modality") {
       o.modality = oneOf(option, value, {"meg", "eeg"}) == 0 ? Modality::Meg : Modality::Eeg;
     } else if (option == "--colour") {
@@ -96,11 +93,7 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
       o.autoRange = value == "auto";
       if (!o.autoRange) std::tie(o.rangeLow, o.rangeHigh) = rangeOf(option, value);
     } else if (option == "--zoom") {
-      try {
-        o.zoom = value == "fit" ? 0 : static_cast<int>(integerIn(option, value, 1, 64));
-      } catch (const UsageError&) {
-        throw UsageError("--zoom needs fit or a whole number from 1 to 64, got '" + value + "'");
-      }
+      o.zoom = zoomOf(option, value);
     } else if (option == "--size") {
       const auto [w, h] = pairIn(option, value, 'x', 16, 8192);
       o.width = static_cast<int>(w);
@@ -148,7 +141,7 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
 
   --view single|columns|flags|field|lines|fieldlines
                           single: one channel's (or one group statistic's) spectrogram
-                          as the single-channel window shows it; columns: every shown
+                          as the single-channel window's canvas draws it; columns: every shown
                           channel's spectrogram, one pixel per bin, stacked in columns
                           with base lines and names, the current channel's name in
                           red; flags: one small spectrogram per sensor of a modality at
@@ -204,8 +197,9 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
                           (default: the dataset's selection, the whole grid)
   --wave                  single view: the current channel's raw waveform over the
                           spectrogram, around a zero line in the middle of the image
-  --plain                 single view: the spectrogram alone, without the selection
-                          read-out, the rulers and the colour scale
+  --plain                 single view: the spectrogram without the read-out's cross,
+                          texts and title, the rulers and the colour scale (the
+                          selection box stays, as the window always shows it)
   --columns N             columns view: number of columns, 1 to 64 (default 3)
   --grid                  columns view: vertical time grid lines in every column
   --settings FILE         start from the draw settings saved in FILE by --save-settings:

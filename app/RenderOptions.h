@@ -57,7 +57,7 @@ struct RenderOptions {
   bool selectGiven = false;  // the class's selection is set to select before drawing
   std::array<long long, 4> select{};  // first and last time point, first and last frequency point
   bool wave = false;         // single view: the waveform strip over the spectrogram
-  bool plain = false;        // single view: the spectrogram alone, without read-outs, rulers and scale
+  bool plain = false;        // single view: no read-out cross, texts or title, rulers or scale
   std::string out;
   DatasetOptions dataset;    // which dataset to draw
   int columns = 3;           // columns view: number of channel columns

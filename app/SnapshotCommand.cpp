@@ -7,6 +7,7 @@
 
 #include "app/DialogSnapshots.h"
 #include "app/OptionValues.h"
+#include "app/SingleSnapshots.h"
 #include "platform/ui/CWinApp.h"
 
 namespace spctmview {
@@ -16,6 +17,9 @@ const std::vector<SnapshotWindow>& snapshotWindows() {
       {"stdset-meg", "the MEG standard display-parameter dialog", snapStdSetMeg},
       {"stdset-eeg", "the EEG standard display-parameter dialog", snapStdSetEeg},
       {"measure", "the measurement dialog after measuring the channel and all sensors", snapMeasure},
+      {"single-act", "the single-channel window of the Active class", snapSingleAct},
+      {"single-ctl", "the single-channel window of the Control class", snapSingleCtl},
+      {"single-rst", "the single-channel window of the Results class", snapSingleRst},
   };
   return windows;
 }
@@ -30,6 +34,7 @@ SnapshotOptions parseSnapshotOptions(const std::vector<std::string>& args) {
       continue;
     }
     if (parseDatasetOption(o.dataset, option, arg.value)) continue;
+    if (parseSingleViewOption(o.single, arg, args, i)) continue;
     if (!option.starts_with("--")) throw UsageError("unexpected argument '" + option + "'");
     const std::string value = takeValue(arg, args, i);
     if (option == "--window") {
@@ -68,19 +73,20 @@ person would see it after opening it: frame, caption, every control.
     text += "                            " + name + std::string(name.size() < 12 ? 12 - name.size() : 1, ' ') +
             w.summary + "\n";
   }
-  text += R"(  --class act|ctl|rst     spectral class the window shows (default act)
+  text += R"(  --class act|ctl|rst     spectral class the window shows (default act; a single-*
+                          window shows the class of its name)
   --kind real|imag|power  data kind the window shows (default power)
   --out FILE.png          the picture to write (required)
   --help                  this text
 )";
-  return text + datasetOptionsHelp() + "\nExit status: 0 written, 1 the window could not be drawn or written, 2 bad options.\n";
+  return text + singleViewOptionsHelp() + datasetOptionsHelp() + "\nExit status: 0 written, 1 the window could not be drawn or written, 2 bad options.\n";
 }
 
 int runSnapshot(const SnapshotOptions& options, CArrayMEDataSetqv& dataset, std::ostream& out, std::ostream& err) {
   CWinApp app;  // headless: scripted services, virtual clock
   CMEGSpctmShow2DFace face;
   face.m_draw.setDrawMEGData(&dataset);
-  SnapshotScene scene{dataset, face, options.spctmClass, options.dataKind};
+  SnapshotScene scene{dataset, face, options.spctmClass, options.dataKind, options.single};
   std::string error;
   bool written = false;
   for (const SnapshotWindow& w : snapshotWindows()) {

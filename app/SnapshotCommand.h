@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/DatasetSource.h"
+#include "app/SingleViewOptions.h"
 #include "facade/CMEGSpctmShow2DFace.h"
 
 namespace spctmview {
@@ -20,6 +21,7 @@ struct SnapshotScene {
   CMEGSpctmShow2DFace& face;
   int spctmClass = 0;  // 0 Active, 1 Control, 2 Results
   int dataKind = 2;    // 0 real, 1 imaginary, 2 power
+  SingleViewOptions single;  // what a single-channel window shows
 };
 
 // Creates the window, binds it to the scene and writes its picture to `out`; false with
@@ -41,6 +43,7 @@ struct SnapshotOptions {
   std::string out;
   int spctmClass = 0;
   int dataKind = 2;
+  SingleViewOptions single;
   DatasetOptions dataset;
 };
 

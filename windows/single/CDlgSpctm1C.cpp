@@ -12,7 +12,10 @@ constexpr const wchar_t* kStatistics[] = {L"Group Mean",       L"Group Min",    
 
 CDlgSpctm1C::CDlgSpctm1C() : CDialog(IDD_SPCTM_1C) {}
 
-CDlgSpctm1C::~CDlgSpctm1C() { DestroyWindow(); }
+CDlgSpctm1C::~CDlgSpctm1C() {
+  detachMeasurements();
+  DestroyWindow();
+}
 
 BEGIN_MESSAGE_MAP(CDlgSpctm1C, CDialog)
   ON_BN_CLICKED(IDC_SPCTM1C_SELECT, &CDlgSpctm1C::OnSelectCheck)
@@ -31,6 +34,10 @@ BEGIN_MESSAGE_MAP(CDlgSpctm1C, CDialog)
   ON_BN_CLICKED(IDC_SPCTM1C_RESET, &CDlgSpctm1C::OnReset)
   ON_BN_CLICKED(IDC_SPCTM1C_SETTING, &CDlgSpctm1C::OnSetting)
   ON_BN_CLICKED(IDC_SPCTM1C_LINK_MAP, &CDlgSpctm1C::OnLinkMapSelect)
+  ON_BN_CLICKED(IDC_SPCTM1C_AM, &CDlgSpctm1C::OnMeasureAM)
+  ON_BN_CLICKED(IDC_SPCTM1C_SM, &CDlgSpctm1C::OnMeasureSM)
+  ON_BN_CLICKED(IDC_SPCTM1C_ALL_SPCTM, &CDlgSpctm1C::OnMeasureAll)
+  ON_BN_CLICKED(IDC_SPCTM1C_ALL_SNS, &CDlgSpctm1C::OnMeasureAllSns)
   ON_COMMAND(ID_SPCTM1C_LINK_CONTOUR_MAP, &CDlgSpctm1C::OnLinkContourMap)
   ON_CBN_SELCHANGE(IDC_SPCTM1C_CLASS, &CDlgSpctm1C::OnSelchangeClass)
   ON_CBN_SELCHANGE(IDC_SPCTM1C_KIND, &CDlgSpctm1C::OnSelchangeKind)

@@ -12,6 +12,7 @@
 #include "platform/ui/CDialog.h"
 #include "windows/dialogs/CDlgEegSpctmShowStdSet.h"
 #include "windows/dialogs/CDlgMegSpctmShowStdSet.h"
+#include "windows/dialogs/CDlgSpctrMeasurements.h"
 #include "windows/single/CStaticSpctm1C.h"
 
 #include <vector>
@@ -19,6 +20,7 @@
 class CDlgSpctm1C : public CDialog {
  public:
   CDlgSpctm1C();
+  // Detaches the canvas from the measurement dialog, as closing does.
   ~CDlgSpctm1C() override;
 
   // Brings the window up to date with the draw state: the overlay checks and the
@@ -102,6 +104,10 @@ class CDlgSpctm1C : public CDialog {
   void OnSetting();
   void OnLinkMapSelect();
   void OnLinkContourMap();
+  void OnMeasureAM() { measureSpctm(&CDlgSpctrMeasurements::measureSpctmAM); }
+  void OnMeasureSM() { measureSpctm(&CDlgSpctrMeasurements::measureSpctmSM); }
+  void OnMeasureAll() { measureSpctm(&CDlgSpctrMeasurements::measureSpctmAll); }
+  void OnMeasureAllSns() { measureSpctm(&CDlgSpctrMeasurements::measureSpctmAllSns); }
 
   // ---- Mouse (CDlgSpctm1CMouse.cpp) ----
   void OnLButtonDown(UINT nFlags, CPoint point) override;
@@ -111,12 +117,23 @@ class CDlgSpctm1C : public CDialog {
 
   // ---- Window ----
   void OnSize(UINT nType, int cx, int cy) override;
+  // Detaches the canvas from the measurement dialog, then closes as dialogs do (hides).
+  void OnClose() override;
 
  private:
   // Refreshes the dialog's binding: the dataset's current session, its current trial.
   void updateMEGData();
   // The display-parameter dialogs that are set, the MEG one first.
   std::vector<CDlgSpctmShowStdSet*> showStdSetDlgs() const;
+  // A measurement button: the library's one measurement dialog, made on first use
+  // ("Initialize measurement dialog error!" when it cannot be), shown in front; with a
+  // draw engine, this canvas becomes its source and the operation measures the draw
+  // state's binding, data source, last class and kind.
+  using MeasureOperation = int (CDlgSpctrMeasurements::*)(CArrayMEDataSetqv*, CMEGDataqv*, CMDTrialqv*, int, int, int,
+                                                          const CString&);
+  void measureSpctm(MeasureOperation operation);
+  // Forgets this canvas in the measurement dialog, if there is one.
+  void detachMeasurements();
   // Refills the statistic combo: `first` (the channel entry) and the six statistics,
   // then selects the channel statistic.
   void fillStatisticList(const wchar_t* first);

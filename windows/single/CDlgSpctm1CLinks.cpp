@@ -1,6 +1,9 @@
 // The single-channel window's links to the other windows: the display-parameter dialogs
-// (register the canvas, open them, repaint their windows) and the facade's map selection.
+// (register the canvas, open them, repaint their windows), the shared measurement dialog
+// and the facade's map selection.
 #include "windows/single/CDlgSpctm1C.h"
+
+#include "platform/ui/CommonDialogs.h"
 
 std::vector<CDlgSpctmShowStdSet*> CDlgSpctm1C::showStdSetDlgs() const {
   std::vector<CDlgSpctmShowStdSet*> dialogs;
@@ -54,4 +57,30 @@ void CDlgSpctm1C::OnLinkContourMap() {
   m_pDraw->m_nWinTimeBegin = time - 10;
   m_pDraw->m_nWinFreqBegin = freq - 10;
   for (CDlgSpctmShowStdSet* dialog : showStdSetDlgs()) dialog->invalidateShowWnds();
+}
+
+void CDlgSpctm1C::measureSpctm(MeasureOperation operation) {
+  CDlgSpctrMeasurements* dialog = CDlgSpctrMeasurements::getSpctrMeasurementsDlg(true);
+  if (!dialog) {
+    AfxMessageBox(L"Initialize measurement dialog error!");
+    return;
+  }
+  dialog->ShowWindow(SW_SHOW);
+  dialog->SetForegroundWindow();
+  dialog->SetFocus();
+  if (!m_pDraw) return;
+  dialog->setSpctmWnd(&m_wndSpctm, m_pDraw);
+  const CString session(m_pDraw->m_pSession ? m_pDraw->m_pSession->getSessionName().c_str() : L"");
+  (dialog->*operation)(m_pDraw->m_pDataSet, m_pDraw->m_pSession, m_pDraw->m_pTrial, m_pDraw->m_nDataSource,
+                       m_pDraw->m_nLastSpctmClass, m_pDraw->m_nLastDataKind, session);
+}
+
+void CDlgSpctm1C::detachMeasurements() {
+  if (CDlgSpctrMeasurements* dialog = CDlgSpctrMeasurements::getSpctrMeasurementsDlg(false))
+    dialog->detachSpctmWnd(&m_wndSpctm);
+}
+
+void CDlgSpctm1C::OnClose() {
+  detachMeasurements();
+  CDialog::OnClose();
 }

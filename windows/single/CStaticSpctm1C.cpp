@@ -40,6 +40,9 @@ void CStaticSpctm1C::releaseMemDC() {
 
 void CStaticSpctm1C::OnPaint() {
   CPaintDC dc(this);
+  // The dialog passes its own paint messages here too; with no part of the canvas
+  // waiting to be painted, building the picture would show nothing.
+  if (dc.m_ps.rcPaint.IsRectEmpty()) return;
   updateMEGData();
   if (!m_pSession || !m_pTrial) {
     dc.TextOut(10, 10, CString(L"No MEG data"));

@@ -1,5 +1,6 @@
 // The single-channel window's links to the other windows: the display-parameter dialogs
-// it registers its canvas with, opens and repaints through, and the contour-map command.
+// it registers its canvas with, opens and repaints through, the one measurement dialog of
+// the library, and the contour-map command.
 #include "tests/windows/single/SingleWindowTest.h"
 
 namespace single {
@@ -74,6 +75,33 @@ TEST_F(SingleWindowLinks, LinkContourMapStartsTheDrawWindowBeforeTheSelection) {
   dlg.SendMessage(WM_COMMAND, MAKEWPARAM(ID_SPCTM1C_LINK_CONTOUR_MAP, 0), 0);
   EXPECT_EQ(draw().m_nWinTimeBegin, 5 - 10);
   EXPECT_EQ(draw().m_nWinFreqBegin, 2 - 10);
+}
+
+TEST_F(SingleWindowLinks, MeasureButtonsShareTheLibrarysOneMeasurementDialog) {
+  dlg.setDataKind(1);
+  dlg.m_wndSpctm.Invalidate(FALSE);  // drawn with the kind: the draw state's last class and kind
+  app.pumpUntilIdle();
+  user().clickControl(dlg, IDC_SPCTM1C_AM);
+  CDlgSpctrMeasurements* measurements = CDlgSpctrMeasurements::getSpctrMeasurementsDlg(false);
+  ASSERT_NE(measurements, nullptr);
+  EXPECT_TRUE(measurements->IsWindowVisible());
+  EXPECT_EQ(CWnd::GetForegroundWindow(), measurements);
+  EXPECT_EQ(measurements->m_pSpctmWnd, &dlg.m_wndSpctm);
+  EXPECT_EQ(measurements->m_measure.m_pTrial, dataset->getSessionData(-1)->getTrialqv(-1));
+  EXPECT_EQ(measurements->m_measure.m_nSpctmClass, 2);
+  EXPECT_EQ(measurements->m_measure.m_nDataKind, 1);
+  for (UINT button : {IDC_SPCTM1C_SM, IDC_SPCTM1C_ALL_SPCTM, IDC_SPCTM1C_ALL_SNS, IDC_SPCTM1C_ALL_SNS}) {
+    SCOPED_TRACE(button);
+    const int before = measurements->m_strText.GetLength();
+    user().clickControl(dlg, static_cast<int>(button));
+    EXPECT_EQ(CDlgSpctrMeasurements::getSpctrMeasurementsDlg(false), measurements);
+    EXPECT_GT(measurements->m_strText.GetLength(), before);
+  }
+  // Closing the window hides it and forgets its canvas and binding there.
+  dlg.SendMessage(WM_CLOSE);
+  EXPECT_FALSE(dlg.IsWindowVisible());
+  EXPECT_EQ(measurements->m_pSpctmWnd, nullptr);
+  EXPECT_EQ(measurements->m_measure.m_pTrial, nullptr);
 }
 
 }  // namespace
