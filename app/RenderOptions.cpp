@@ -141,15 +141,15 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
 
   --view single|columns|flags|field|lines|fieldlines
                           single: one channel's (or one group statistic's) spectrogram
-                          as the single-channel window's canvas draws it; columns: every shown
-                          channel's spectrogram, one pixel per bin, stacked in columns
-                          with base lines and names, the current channel's name in
-                          red; flags: one small spectrogram per sensor of a modality at
-                          its place on the head layout, one pixel per point of the
-                          time-frequency window; field, lines, fieldlines: the
-                          sensors' means over the window interpolated to a colour
-                          field, its contour lines (16 levels), or both, on the head
-                          layout (default single)
+                          as the single-channel window's canvas draws it; columns:
+                          every shown channel's spectrogram, one pixel per bin, stacked
+                          in columns with base lines and names, the current channel's
+                          name in red; flags: one small spectrogram per sensor of a
+                          modality at its place on the head layout, one pixel per
+                          point of the time-frequency window; field, lines,
+                          fieldlines: the sensors' means over the window interpolated
+                          to a colour field, its contour lines (16 levels), or both,
+                          on the head layout (default single)
   --class act|ctl|rst     spectral class: Active, Control or Results (default act)
   --kind real|imag|power  data kind: real part, imaginary part or power (default power)
   --source 0..6           single view: 0 the channel; 1 group mean, 2 minimum, 3 maximum,
