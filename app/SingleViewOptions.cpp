@@ -40,7 +40,7 @@ bool parseSingleViewOption(SingleViewOptions& o, OptionArg& arg, const std::vect
 }
 
 const char* singleViewOptionsHelp() {
-  return "  single-* windows:\n"
+  return "\n  For the single-* windows:\n"
          "  --channel NAME          the channel shown (default: the dataset's current channel)\n"
          "  --source 0..6           0 the channel; 1 group mean, 2 minimum, 3 maximum, 4 averaged\n"
          "                          positive, 5 averaged negative, 6 signed RMS (default 0)\n"
@@ -51,7 +51,7 @@ const char* singleViewOptionsHelp() {
          "  --overlays LIST|none    the window's overlay checks that are ticked, from\n"
          "                          select,info,scale,measure,wave (default select,scale,measure)\n"
          "  --autofit               presses the window's Autofit: the colours span the magnitudes\n"
-         "                          of the channel (or statistic) shown\n";
+         "                          of the channel (or statistic) shown\n\n";
 }
 
 }  // namespace spctmview
