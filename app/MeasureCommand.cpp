@@ -1,10 +1,8 @@
 #include "app/MeasureCommand.h"
 
-#include <unistd.h>
-
-#include <iostream>
 #include <ostream>
 
+#include "app/CommandMain.h"
 #include "windows/dialogs/SpctmMeasurement.h"
 #include "windows/dialogs/SpctmTextExport.h"
 
@@ -154,20 +152,7 @@ int runMeasure(const MeasureOptions& o, CArrayMEDataSetqv& dataset, std::ostream
 }
 
 int measureMain(const std::vector<std::string>& args) {
-  MeasureOptions options;
-  try {
-    options = parseMeasureOptions(args);
-  } catch (const UsageError& e) {
-    std::cerr << "spctm-view measure: " << e.what() << "\n(spctm-view measure --help lists the options)\n";
-    return 2;
-  }
-  if (options.help) {
-    std::cout << measureHelp();
-    return 0;
-  }
-  const auto dataset = loadDataset(options.dataset, "measure", std::cerr, isatty(STDERR_FILENO) != 0);
-  if (!dataset) return 1;
-  return runMeasure(options, *dataset, std::cout, std::cerr);
+  return commandMain<MeasureOptions>("measure", args, parseMeasureOptions, measureHelp, runMeasure);
 }
 
 }  // namespace spctmview

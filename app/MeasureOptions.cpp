@@ -20,16 +20,8 @@ MeasureOptions parseMeasureOptions(const std::vector<std::string>& args) {
     if (option == "--table") { o.table = true; continue; }
     if (!option.starts_with("--")) throw UsageError("unexpected argument '" + option + "'");
     const std::string value = takeValue(arg, args, i);
-    if (option == "--class") {
-      o.spctmClass = spctmClassOf(option, value);
-    } else if (option == "--kind") {
-      o.dataKind = dataKindOf(option, value);
-    } else if (option == "--source") {
-      o.dataSource = static_cast<int>(integerIn(option, value, 0, 6));
-    } else if (option == "--channel") {
-      if (value.empty()) throw UsageError("--channel needs a channel name");
-      o.channel = std::wstring(value.begin(), value.end());
-    } else if (option == "--mode") {
+    if (parseSpectraOption(option, value, o.spctmClass, o.dataKind, o.dataSource, o.channel)) continue;
+    if (option == "--mode") {
       o.mode = oneOf(option, value, {"mmmr", "freq-peak", "freq-mean", "freq-rms", "all-freq-peak", "all-freq-mean",
                                      "all-freq-rms"});
       modeGiven = true;

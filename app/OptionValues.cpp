@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+
 namespace spctmview {
 
 long long integerIn(const std::string& option, const std::string& text, long long lo, long long hi) {
@@ -45,6 +46,16 @@ int zoomOf(const std::string& option, const std::string& text) {
 std::wstring channelOf(const std::string& option, const std::string& text) {
   if (text.empty()) throw UsageError(option + " needs a channel name");
   return {text.begin(), text.end()};
+}
+
+bool parseSpectraOption(const std::string& option, const std::string& value, int& spctmClass, int& dataKind,
+                        int& dataSource, std::wstring& channel) {
+  if (option == "--class") spctmClass = spctmClassOf(option, value);
+  else if (option == "--kind") dataKind = dataKindOf(option, value);
+  else if (option == "--source") dataSource = static_cast<int>(integerIn(option, value, 0, 6));
+  else if (option == "--channel") channel = channelOf(option, value);
+  else return false;
+  return true;
 }
 
 std::array<long long, 4> fourIn(const std::string& option, const std::string& text, long long lo, long long hi) {

@@ -29,6 +29,11 @@ int zoomOf(const std::string& option, const std::string& text);
 // A channel's name as the dataset spells it (not empty).
 std::wstring channelOf(const std::string& option, const std::string& text);
 
+// Takes --class, --kind, --source 0..6 and --channel NAME into the fields given; false
+// for any other option.
+bool parseSpectraOption(const std::string& option, const std::string& value, int& spctmClass, int& dataKind,
+                        int& dataSource, std::wstring& channel);
+
 // "A,B,C,D": four integers in [lo, hi].
 std::array<long long, 4> fourIn(const std::string& option, const std::string& text, long long lo, long long hi);
 

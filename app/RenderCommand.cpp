@@ -1,11 +1,9 @@
 #include "app/RenderCommand.h"
 
-#include <unistd.h>
-
 #include <exception>
-#include <iostream>
 #include <ostream>
 
+#include "app/CommandMain.h"
 #include "app/DatasetSource.h"
 #include "app/SettingsFile.h"
 #include "app/TopoViewRender.h"
@@ -120,20 +118,7 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
 }
 
 int renderMain(const std::vector<std::string>& args) {
-  RenderOptions options;
-  try {
-    options = parseRenderOptions(args);
-  } catch (const UsageError& e) {
-    std::cerr << "spctm-view render: " << e.what() << "\n(spctm-view render --help lists the options)\n";
-    return 2;
-  }
-  if (options.help) {
-    std::cout << renderHelp();
-    return 0;
-  }
-  const auto dataset = loadDataset(options.dataset, "render", std::cerr, isatty(STDERR_FILENO) != 0);
-  if (!dataset) return 1;
-  return runRender(options, *dataset, std::cout, std::cerr);
+  return commandMain<RenderOptions>("render", args, parseRenderOptions, renderHelp, runRender);
 }
 
 }  // namespace spctmview

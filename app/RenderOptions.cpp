@@ -75,16 +75,9 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
     if (option == "--no-head") { o.topo.head = false; continue; }
     if (!option.starts_with("--")) throw UsageError("unexpected argument '" + option + "'");
     value = takeValue(arg, args, i);
+    if (parseSpectraOption(option, value, o.spctmClass, o.dataKind, o.dataSource, o.channel)) continue;
     if (option == "--view") {
       o.view = static_cast<RenderView>(oneOf(option, value, {"single", "columns", "flags", "field", "lines", "fieldlines"}));
-    } else if (option == "--class") {
-      o.spctmClass = spctmClassOf(option, value);
-    } else if (option == "--kind") {
-      o.dataKind = dataKindOf(option, value);
-    } else if (option == "--source") {
-      o.dataSource = static_cast<int>(integerIn(option, value, 0, 6));
-    } else if (option == "--channel") {
-      o.channel = channelOf(option, value);
     } else if (option == "--modality") {
       o.modality = oneOf(option, value, {"meg", "eeg"}) == 0 ? Modality::Meg : Modality::Eeg;
     } else if (option == "--colour") {

@@ -1,10 +1,8 @@
 #include "app/SnapshotCommand.h"
 
-#include <unistd.h>
-
-#include <iostream>
 #include <ostream>
 
+#include "app/CommandMain.h"
 #include "app/DialogSnapshots.h"
 #include "app/OptionValues.h"
 #include "app/SingleSnapshots.h"
@@ -105,20 +103,7 @@ int runSnapshot(const SnapshotOptions& options, CArrayMEDataSetqv& dataset, std:
 }
 
 int snapshotMain(const std::vector<std::string>& args) {
-  SnapshotOptions options;
-  try {
-    options = parseSnapshotOptions(args);
-  } catch (const UsageError& e) {
-    std::cerr << "spctm-view snapshot: " << e.what() << "\n(spctm-view snapshot --help lists the options)\n";
-    return 2;
-  }
-  if (options.help) {
-    std::cout << snapshotHelp();
-    return 0;
-  }
-  const auto dataset = loadDataset(options.dataset, "snapshot", std::cerr, isatty(STDERR_FILENO) != 0);
-  if (!dataset) return 1;
-  return runSnapshot(options, *dataset, std::cout, std::cerr);
+  return commandMain<SnapshotOptions>("snapshot", args, parseSnapshotOptions, snapshotHelp, runSnapshot);
 }
 
 }  // namespace spctmview

@@ -1,11 +1,8 @@
 #include "resources/StdSetResources.h"
 
-namespace {
+#include "resources/TemplateItems.h"
 
-DialogItemTemplate item(ControlClass cls, int id, const wchar_t* caption, int x, int y, int cx, int cy,
-                        DWORD style) {
-  return {cls, id, caption, x, y, cx, cy, WS_CHILD | WS_VISIBLE | style};
-}
+namespace {
 
 // The twins' template: everything but the caption and the polarity box's caption.
 DialogTemplate stdSetTemplate(UINT id, const wchar_t* caption, const wchar_t* polarityCaption) {
@@ -23,41 +20,41 @@ DialogTemplate stdSetTemplate(UINT id, const wchar_t* caption, const wchar_t* po
   const DWORD button = BS_PUSHBUTTON | WS_TABSTOP;
   const DWORD combo = CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP;
   t.items = {
-      item(C::ComboBox, IDC_STD_COMBO_CLASS, L"", 15, 9, 72, 42, combo),
-      item(C::ComboBox, IDC_STD_COMBO_KIND, L"", 95, 10, 72, 64, combo),
-      item(C::Button, IDC_STD_POLARITY, polarityCaption, 175, 11, 100, 10, BS_AUTOCHECKBOX | WS_TABSTOP),
-      item(C::Static, IDC_STD_LOW_LABEL, L"Select Min", 7, 31, 271, 8, SS_CENTER),
-      item(C::ScrollBar, IDC_STD_LOW_SCROLL, L"", 7, 45, 271, 11, SBS_HORZ),
-      item(C::Static, IDC_STD_HIGH_LABEL, L"Select Max", 7, 64, 271, 8, SS_CENTER),
-      item(C::ScrollBar, IDC_STD_HIGH_SCROLL, L"", 7, 75, 271, 11, SBS_HORZ),
-      item(C::Static, -1, L"Select Min", 7, 97, 62, 8, SS_RIGHT),
-      item(C::Edit, IDC_STD_SELECT_MIN, L"", 78, 95, 60, 14, edit),
-      item(C::Static, -1, L"Select Max", 143, 99, 62, 8, SS_RIGHT),
-      item(C::Edit, IDC_STD_SELECT_MAX, L"", 212, 95, 60, 14, edit),
-      item(C::Static, -1, L"Trial Min", 7, 116, 62, 8, SS_RIGHT),
-      item(C::Edit, IDC_STD_TRIAL_MIN, L"", 78, 114, 60, 14, readOnly),
-      item(C::Static, -1, L"Trial Max", 144, 116, 62, 8, SS_RIGHT),
-      item(C::Edit, IDC_STD_TRIAL_MAX, L"", 213, 114, 60, 14, readOnly),
-      item(C::Static, -1, L"Chnl Min", 7, 132, 62, 8, SS_RIGHT),
-      item(C::Edit, IDC_STD_CHNL_MIN, L"", 78, 130, 60, 14, readOnly),
-      item(C::Static, -1, L"Chnl Max", 144, 132, 62, 8, SS_RIGHT),
-      item(C::Edit, IDC_STD_CHNL_MAX, L"", 213, 130, 60, 14, readOnly),
-      item(C::Button, IDC_STD_GET_RANGE, L"Get Data Range", 41, 147, 72, 14, button),
-      item(C::Button, IDC_STD_TRIAL_TO_SELECT, L"Set Trial  to Select", 119, 147, 67, 14, button),
-      item(C::Button, IDC_STD_CHNL_TO_SELECT, L"Set Channel to Select", 191, 147, 78, 14, button),
-      item(C::Button, IDC_STD_CHECK_SPECTRUM, L"Check Spectrum...", 42, 165, 72, 14, button),
-      item(C::Button, IDC_STD_AUTOFIT_TRIAL, L"Autofit Trial Data", 119, 164, 67, 14, button),
-      item(C::Button, IDC_STD_AUTOFIT_CHNL, L"Autofit Channel Data", 191, 165, 78, 14, button),
-      item(C::Button, -1, L"Color Scale", 7, 187, 271, 25, BS_GROUPBOX),
-      item(C::Button, IDC_STD_DEPTH_256, L"256", 16, 198, 33, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP),
-      item(C::Button, IDC_STD_DEPTH_512, L"512", 67, 198, 33, 10, BS_AUTORADIOBUTTON),
-      item(C::Button, IDC_STD_DEPTH_768, L"768", 118, 198, 33, 10, BS_AUTORADIOBUTTON),
-      item(C::Button, IDC_STD_DEPTH_1024, L"1024", 169, 198, 33, 10, BS_AUTORADIOBUTTON),
-      item(C::Button, IDC_STD_RAW_DATA, L"Raw Data", 17, 219, 43, 14, button | WS_GROUP),
-      item(C::Button, IDC_STD_REFRESH, L"Refresh", 67, 219, 43, 14, button),
-      item(C::Button, IDC_STD_UPDATE, L"Update", 117, 219, 43, 14, button),
-      item(C::Button, IDC_STD_APPLY, L"Apply", 167, 219, 43, 14, button),
-      item(C::Button, IDOK, L"Exit", 217, 219, 43, 14, BS_DEFPUSHBUTTON | WS_TABSTOP),
+      templateItem(C::ComboBox, IDC_STD_COMBO_CLASS, L"", 15, 9, 72, 42, combo),
+      templateItem(C::ComboBox, IDC_STD_COMBO_KIND, L"", 95, 10, 72, 64, combo),
+      templateItem(C::Button, IDC_STD_POLARITY, polarityCaption, 175, 11, 100, 10, BS_AUTOCHECKBOX | WS_TABSTOP),
+      templateItem(C::Static, IDC_STD_LOW_LABEL, L"Select Min", 7, 31, 271, 8, SS_CENTER),
+      templateItem(C::ScrollBar, IDC_STD_LOW_SCROLL, L"", 7, 45, 271, 11, SBS_HORZ),
+      templateItem(C::Static, IDC_STD_HIGH_LABEL, L"Select Max", 7, 64, 271, 8, SS_CENTER),
+      templateItem(C::ScrollBar, IDC_STD_HIGH_SCROLL, L"", 7, 75, 271, 11, SBS_HORZ),
+      templateItem(C::Static, -1, L"Select Min", 7, 97, 62, 8, SS_RIGHT),
+      templateItem(C::Edit, IDC_STD_SELECT_MIN, L"", 78, 95, 60, 14, edit),
+      templateItem(C::Static, -1, L"Select Max", 143, 99, 62, 8, SS_RIGHT),
+      templateItem(C::Edit, IDC_STD_SELECT_MAX, L"", 212, 95, 60, 14, edit),
+      templateItem(C::Static, -1, L"Trial Min", 7, 116, 62, 8, SS_RIGHT),
+      templateItem(C::Edit, IDC_STD_TRIAL_MIN, L"", 78, 114, 60, 14, readOnly),
+      templateItem(C::Static, -1, L"Trial Max", 144, 116, 62, 8, SS_RIGHT),
+      templateItem(C::Edit, IDC_STD_TRIAL_MAX, L"", 213, 114, 60, 14, readOnly),
+      templateItem(C::Static, -1, L"Chnl Min", 7, 132, 62, 8, SS_RIGHT),
+      templateItem(C::Edit, IDC_STD_CHNL_MIN, L"", 78, 130, 60, 14, readOnly),
+      templateItem(C::Static, -1, L"Chnl Max", 144, 132, 62, 8, SS_RIGHT),
+      templateItem(C::Edit, IDC_STD_CHNL_MAX, L"", 213, 130, 60, 14, readOnly),
+      templateItem(C::Button, IDC_STD_GET_RANGE, L"Get Data Range", 41, 147, 72, 14, button),
+      templateItem(C::Button, IDC_STD_TRIAL_TO_SELECT, L"Set Trial  to Select", 119, 147, 67, 14, button),
+      templateItem(C::Button, IDC_STD_CHNL_TO_SELECT, L"Set Channel to Select", 191, 147, 78, 14, button),
+      templateItem(C::Button, IDC_STD_CHECK_SPECTRUM, L"Check Spectrum...", 42, 165, 72, 14, button),
+      templateItem(C::Button, IDC_STD_AUTOFIT_TRIAL, L"Autofit Trial Data", 119, 164, 67, 14, button),
+      templateItem(C::Button, IDC_STD_AUTOFIT_CHNL, L"Autofit Channel Data", 191, 165, 78, 14, button),
+      templateItem(C::Button, -1, L"Color Scale", 7, 187, 271, 25, BS_GROUPBOX),
+      templateItem(C::Button, IDC_STD_DEPTH_256, L"256", 16, 198, 33, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP),
+      templateItem(C::Button, IDC_STD_DEPTH_512, L"512", 67, 198, 33, 10, BS_AUTORADIOBUTTON),
+      templateItem(C::Button, IDC_STD_DEPTH_768, L"768", 118, 198, 33, 10, BS_AUTORADIOBUTTON),
+      templateItem(C::Button, IDC_STD_DEPTH_1024, L"1024", 169, 198, 33, 10, BS_AUTORADIOBUTTON),
+      templateItem(C::Button, IDC_STD_RAW_DATA, L"Raw Data", 17, 219, 43, 14, button | WS_GROUP),
+      templateItem(C::Button, IDC_STD_REFRESH, L"Refresh", 67, 219, 43, 14, button),
+      templateItem(C::Button, IDC_STD_UPDATE, L"Update", 117, 219, 43, 14, button),
+      templateItem(C::Button, IDC_STD_APPLY, L"Apply", 167, 219, 43, 14, button),
+      templateItem(C::Button, IDOK, L"Exit", 217, 219, 43, 14, BS_DEFPUSHBUTTON | WS_TABSTOP),
   };
   return t;
 }

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "app/MeasureCommand.h"
-#include "tests/support/DatasetBuilder.h"
+#include "tests/support/MeasureDataset.h"
 #include "windows/dialogs/SpctmTextExport.h"
 
 using namespace spctmview;
@@ -25,25 +25,13 @@ std::string mistake(const std::vector<std::string>& args) {
   return "accepted";
 }
 
-// Channels A, B (values t + 10·f + 100·c) and C without class-0 spectra; 21 time points
-// from -100 ms by 10 ms, 6 frequency points from 8 Hz by 2 Hz; class-0 selection time
-// points 2 … 4, frequency points 1 … 2.
-std::unique_ptr<CArrayMEDataSetqv> dataset() {
-  return megdata::DatasetBuilder()
-      .session(L"S").meg(L"A", 0, 0).meg(L"B", 1, 0).meg(L"C", 2, 0).noSpectrum(0)
-      .trial(L"T").grid(21, 6).latencies(-100, 10).frequencies(8, 2)
-      .spectra(0, [](std::int64_t c, std::int64_t t, std::int64_t f, int) { return double(t + 10 * f + 100 * c); })
-      .selection(0, 2, 4, 1, 2)
-      .build();
-}
-
 struct Outcome {
   int status;
   std::string out, err;
 };
 
 Outcome run(const std::vector<std::string>& args) {
-  auto data = dataset();
+  auto data = megdata::measureDataset();
   std::ostringstream out, err;
   const int status = runMeasure(parseMeasureOptions(args), *data, out, err);
   return {status, out.str(), err.str()};

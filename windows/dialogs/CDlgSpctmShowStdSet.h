@@ -93,6 +93,9 @@ class CDlgSpctmShowStdSet : public CDialogEx {
  private:
   // Re-fetches the current session (when a dataset is set) and its current trial.
   void refreshBinding();
+  // Reads the controls and refreshes the binding: what the range buttons do first. True
+  // when there are a trial and a draw engine to work with.
+  bool readControlsWithData();
   // The trial's range over all channels for the dialog's class and kind (first and
   // second results of getSpctmRangeAllChann; the third is ignored). False, after
   // "Spectral data range error!", when hi − lo ≤ 0.

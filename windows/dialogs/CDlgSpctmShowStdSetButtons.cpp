@@ -11,10 +11,14 @@ constexpr const wchar_t* kNoDataText = L"Is there any MEG data?!";
 
 }  // namespace
 
-void CDlgSpctmShowStdSet::OnGetDataRange() {
+bool CDlgSpctmShowStdSet::readControlsWithData() {
   UpdateData(TRUE);
   refreshBinding();
-  if (!m_pTrial || !m_pSpctmDraw) return;
+  return m_pTrial && m_pSpctmDraw;
+}
+
+void CDlgSpctmShowStdSet::OnGetDataRange() {
+  if (!readControlsWithData()) return;
   double lo = 0.0, hi = 0.0;
   if (!trialRange(1, lo, hi)) return;
   m_dTrialMin = lo;
@@ -27,9 +31,7 @@ void CDlgSpctmShowStdSet::OnGetDataRange() {
 }
 
 void CDlgSpctmShowStdSet::OnSetTrialToSelect() {
-  UpdateData(TRUE);
-  refreshBinding();
-  if (!m_pTrial || !m_pSpctmDraw) return;
+  if (!readControlsWithData()) return;
   double lo = 0.0, hi = 0.0;
   if (!trialRange(0, lo, hi)) return;
   m_dTrialMin = lo;
@@ -41,9 +43,7 @@ void CDlgSpctmShowStdSet::OnSetTrialToSelect() {
 }
 
 void CDlgSpctmShowStdSet::OnSetChnlToSelect() {
-  UpdateData(TRUE);
-  refreshBinding();
-  if (!m_pTrial || !m_pSpctmDraw) return;
+  if (!readControlsWithData()) return;
   chnlRange();
   m_dSelectMax = std::max(std::fabs(m_dChnlMin), std::fabs(m_dChnlMax));
   m_dSelectMin = m_dChnlMin > 0.0 ? std::fabs(m_dChnlMin) : 0.0;
@@ -52,9 +52,7 @@ void CDlgSpctmShowStdSet::OnSetChnlToSelect() {
 }
 
 void CDlgSpctmShowStdSet::OnAutofitTrialData() {
-  UpdateData(TRUE);
-  refreshBinding();
-  if (!m_pTrial || !m_pSpctmDraw || !m_pTrial->getSpctmTrial(false, m_nSpctmClass)) return;
+  if (!readControlsWithData() || !m_pTrial->getSpctmTrial(false, m_nSpctmClass)) return;
   double lo = 0.0, hi = 0.0;
   if (!trialRange(1, lo, hi)) return;
   m_dTrialMin = lo;
@@ -63,9 +61,7 @@ void CDlgSpctmShowStdSet::OnAutofitTrialData() {
 }
 
 void CDlgSpctmShowStdSet::OnAutofitChnlData() {
-  UpdateData(TRUE);
-  refreshBinding();
-  if (!m_pTrial || !m_pSpctmDraw) return;
+  if (!readControlsWithData()) return;
   m_pTrial->findSpctmChnl4Show(m_nSpctmClass, m_nDataKind);
   double first = 0.0, second = 0.0, third = 0.0;
   m_pTrial->getSpctmRange4OneChnlShowAbs(m_nChnlSource, -1, first, second, third, true, m_nSpctmClass, m_nDataKind);

@@ -25,6 +25,14 @@ std::vector<std::wstring> DialogsTest::boxTexts() {
   return texts;
 }
 
+void DialogsTest::typeInto(const CWnd& dialog, int id, const wchar_t* text) {
+  user().clickControl(dialog, id);
+  user().pressKey(VK_CONTROL);
+  user().tapKey('A');
+  user().releaseKey(VK_CONTROL);
+  user().typeText(text);
+}
+
 std::unique_ptr<CArrayMEDataSetqv> rangeDataset(const std::vector<std::pair<double, double>>& channels) {
   constexpr std::int64_t T = 4, F = 3;
   megdata::DatasetBuilder b;
@@ -47,6 +55,5 @@ std::unique_ptr<CArrayMEDataSetqv> rangeDataset(const std::vector<std::pair<doub
   return b.build();
 }
 
-std::string outputPath(const char* name) { return std::string(SPCTM_TEST_OUTPUT_DIR) + "/" + name; }
 
 }  // namespace dialogtest

@@ -51,6 +51,8 @@ class DialogsTest : public ::testing::Test {
   UserInput& user() { return app.input(); }
   // The texts of the message boxes shown so far.
   std::vector<std::wstring> boxTexts();
+  // Clicks into a dialog's edit, selects all its text and types over it.
+  void typeInto(const CWnd& dialog, int id, const wchar_t* text);
 
   CWinApp app;
 };
@@ -59,8 +61,5 @@ class DialogsTest : public ::testing::Test {
 // values rise evenly from lo to hi over the 12 bins; its imaginary values are 10·lo to
 // 10·hi and its power the magnitudes of the real ones. The first channel is current.
 std::unique_ptr<CArrayMEDataSetqv> rangeDataset(const std::vector<std::pair<double, double>>& channels);
-
-// Where tests write pictures for a person to look at.
-std::string outputPath(const char* name);
 
 }  // namespace dialogtest

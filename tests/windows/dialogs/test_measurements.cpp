@@ -2,47 +2,24 @@
 // template, the headers of every mode, mode changes with and without the question, the
 // four measurements character for character, "Set Select...", "Data Info...", "All
 // Sensors", "Reset", "Update", resizing, detaching a window, and the one shared dialog.
-#include <cmath>
-
 #include "platform/ui/CPaintDC.h"
-#include "tests/support/DatasetBuilder.h"
+#include "tests/support/MeasureDataset.h"
 #include "tests/windows/dialogs/DialogsTest.h"
 #include "windows/dialogs/CDlgSpctrMeasurements.h"
 
 namespace dialogtest {
-
-// The channels A, B (values t + 10·f + 100·c at time point t, frequency point f, channel
-// c) and C, without class-0 spectra, in session "S", trial "T": 21 time points from
-// -100 ms in steps of 10 ms, 6 frequency points from 8 Hz in steps of 2 Hz. The
-// selection of class 0 is time points 2 … 4, frequency points 1 … 2.
-std::unique_ptr<CArrayMEDataSetqv> measureDataset() {
-  return megdata::DatasetBuilder()
-      .session(L"S").meg(L"A", 0, 0).meg(L"B", 1, 0).meg(L"C", 2, 0).noSpectrum(0)
-      .trial(L"T").grid(21, 6).latencies(-100, 10).frequencies(8, 2)
-      .spectra(0, [](std::int64_t c, std::int64_t t, std::int64_t f, int) { return double(t + 10 * f + 100 * c); })
-      .selection(0, 2, 4, 1, 2)
-      .build();
-}
-
 namespace {
 
 class MeasureTest : public DialogsTest {
  protected:
   void SetUp() override {
-    data = measureDataset();
+    data = megdata::measureDataset();
     session = data->getSessionData(-1);
     trial = session->getTrialqv(-1);
     ASSERT_TRUE(dlg.Create(CDlgSpctrMeasurements::IDD));
     dlg.ShowWindow(SW_SHOW);
   }
   CString text(int id) { return dlg.GetDlgItem(id)->GetWindowText(); }
-  void typeInto(int id, const wchar_t* value) {
-    user().clickControl(dlg, id);
-    user().pressKey(VK_CONTROL);
-    user().tapKey('A');
-    user().releaseKey(VK_CONTROL);
-    user().typeText(value);
-  }
   // The text appended since the header the dialog started with.
   std::wstring appended() { return text(IDC_MEAS_TEXT).str().substr(spctmtext::measureHeader(0).size()); }
   void chooseMode(int mode) { user().chooseComboItem(dlg, IDC_MEAS_MODE, mode); }
@@ -153,10 +130,10 @@ TEST_F(MeasureTest, ModeChangeAsksBeforeReplacingText) {
 
 TEST_F(MeasureTest, TypedWindowIsConvertedAsItIsTypedAndMeasuredByAM) {
   dlg.measureSpctmAM(data.get(), session, trial, 0, 0, 0, L"S");  // binds the dialog (W 0 1 0 1)
-  typeInto(IDC_MEAS_TIME_BEGIN, L"10");
-  typeInto(IDC_MEAS_TIME_END, L"20");
-  typeInto(IDC_MEAS_FREQ_BEGIN, L"3");
-  typeInto(IDC_MEAS_FREQ_END, L"5");
+  typeInto(dlg, IDC_MEAS_TIME_BEGIN, L"10");
+  typeInto(dlg, IDC_MEAS_TIME_END, L"20");
+  typeInto(dlg, IDC_MEAS_FREQ_BEGIN, L"3");
+  typeInto(dlg, IDC_MEAS_FREQ_END, L"5");
   EXPECT_EQ(text(IDC_MEAS_TIME_BEGIN_MS), L"0");
   EXPECT_EQ(text(IDC_MEAS_TIME_END_MS), L"100");
   EXPECT_EQ(text(IDC_MEAS_FREQ_BEGIN_HZ), L"14");
@@ -264,10 +241,10 @@ TEST_F(MeasureTest, SetSelectPushesTheWindowIntoEveryClassAndRepaintsTheSource) 
   dlg.measureSpctmSM(data.get(), session, trial, 0, 0, 0, L"S");
   app.pumpUntilIdle();
   canvas.paints = canvas.erases = 0;
-  typeInto(IDC_MEAS_TIME_BEGIN, L"7");
-  typeInto(IDC_MEAS_TIME_END, L"9");
-  typeInto(IDC_MEAS_FREQ_BEGIN, L"5");
-  typeInto(IDC_MEAS_FREQ_END, L"0");
+  typeInto(dlg, IDC_MEAS_TIME_BEGIN, L"7");
+  typeInto(dlg, IDC_MEAS_TIME_END, L"9");
+  typeInto(dlg, IDC_MEAS_FREQ_BEGIN, L"5");
+  typeInto(dlg, IDC_MEAS_FREQ_END, L"0");
   user().clickControl(dlg, IDC_MEAS_SET_SELECT);
   const megdata::SpctmWindow w = trial->getSpctmTrial(false, 0)->getSelectWindow();
   EXPECT_EQ(std::make_tuple(w.timeBegin, w.timeEnd, w.freqBegin, w.freqEnd), std::make_tuple(7, 9, 0, 5));
@@ -293,7 +270,7 @@ TEST_F(MeasureTest, DetachForgetsTheCanvasAndItsBinding) {
             std::make_tuple(nullptr, nullptr, nullptr));
   EXPECT_EQ(dlg.detachSpctmWnd(&canvas), 0);
   // A binding the canvas's engine does not share stays.
-  auto second = measureDataset();
+  auto second = megdata::measureDataset();
   engine.setDrawMEGData(second.get());
   dlg.setSpctmWnd(&canvas, &engine);
   dlg.measureSpctmSM(data.get(), session, trial, 0, 0, 0, L"S");

@@ -36,13 +36,6 @@ class StdSetTest : public DialogsTest {
                     reinterpret_cast<LPARAM>(dlg.GetDlgItem(id)->GetSafeHwnd()));
     app.pumpUntilIdle();
   }
-  void typeInto(int id, const wchar_t* value) {
-    user().clickControl(dlg, id);
-    user().pressKey(VK_CONTROL);
-    user().tapKey('A');
-    user().releaseKey(VK_CONTROL);
-    user().typeText(value);
-  }
   int checked(int id) { return static_cast<CButton*>(dlg.GetDlgItem(id))->GetCheck(); }
   // Select min and max as the dialog, the draw state and the edits hold them.
   std::tuple<double, double> drawRange() const { return {engine.m_dStdMin, engine.m_dStdMax}; }
@@ -224,8 +217,8 @@ TEST_F(StdSetTest, RegistryKeepsTwelveDistinctWindowsAndRepaintsTheVisibleOnes) 
 
 TEST_F(StdSetTest, TypedRangeAndColourDepthReachTheDrawStateOnEveryRadioClick) {
   open({{0, 1}});
-  typeInto(IDC_STD_SELECT_MIN, L"0.125");
-  typeInto(IDC_STD_SELECT_MAX, L"0.75");
+  typeInto(dlg, IDC_STD_SELECT_MIN, L"0.125");
+  typeInto(dlg, IDC_STD_SELECT_MAX, L"0.75");
   EXPECT_EQ(drawRange(), std::make_tuple(0.5, 1.0));  // derived at the first refresh; nothing applied yet
   for (const auto& [id, depth] : {std::pair{IDC_STD_DEPTH_512, 512u}, std::pair{IDC_STD_DEPTH_256, 256u},
                                   std::pair{IDC_STD_DEPTH_768, 768u}, std::pair{IDC_STD_DEPTH_1024, 1024u}}) {
@@ -244,7 +237,7 @@ TEST_F(StdSetTest, TypedRangeAndColourDepthReachTheDrawStateOnEveryRadioClick) {
   EXPECT_EQ(engine.m_nColorDepth, 1024u);
 
   // A refused number keeps the draw state and says why.
-  typeInto(IDC_STD_SELECT_MAX, L"big");
+  typeInto(dlg, IDC_STD_SELECT_MAX, L"big");
   user().clickControl(dlg, IDC_STD_APPLY);
   EXPECT_EQ(boxTexts().back(), L"Enter a number.");
   EXPECT_EQ(engine.m_dStdMax, 0.75);
