@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-
 namespace spctmview {
 
 long long integerIn(const std::string& option, const std::string& text, long long lo, long long hi) {
