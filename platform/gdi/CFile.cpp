@@ -1,5 +1,7 @@
 #include "platform/gdi/CFile.h"
 
+#include "platform/gdi/AtomicFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -41,11 +43,15 @@ int CFileException::causeFromErrno(int err) {
     case EACCES:
     case EPERM:
     case EROFS: return accessDenied;
-    case ENOSPC: return diskFull;
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT: return diskFull;
     case EIO: return hardIO;
     default: return genericException;
   }
 }
+
+CFile::CFile() = default;
 
 CFile::CFile(LPCTSTR fileName, UINT openFlags) {
   CFileException error(CFileException::none, 0, fileName);
@@ -60,15 +66,21 @@ BOOL CFile::Open(LPCTSTR fileName, UINT openFlags, CFileException* pError) {
   const UINT access = openFlags & 0x3u;
   const bool create = (openFlags & modeCreate) != 0;
   const bool truncate = create && (openFlags & modeNoTruncate) == 0;
-  const char* mode = "rb";
-  if (access == modeWrite || access == modeReadWrite) {
-    // fopen has no "create without truncating, keep position 0" mode: open "r+b" first
-    // and fall back to creating the file when it does not exist.
-    mode = truncate ? (access == modeWrite ? "wb" : "w+b") : "r+b";
+  const bool writes = access == modeWrite || access == modeReadWrite;
+  if (writes && truncate) {
+    try {
+      m_output = std::make_unique<AtomicFile>(m_strFileName.utf8());
+      return TRUE;
+    } catch (const CFileException& e) {
+      if (pError) *pError = e;
+      return FALSE;
+    }
   }
+  // fopen has no "create without truncating, keep position 0" mode: open "r+b" first
+  // and fall back to creating the file when it does not exist.
   const std::string path = m_strFileName.utf8();
-  m_file = std::fopen(path.c_str(), mode);
-  if (!m_file && !truncate && create && errno == ENOENT) m_file = std::fopen(path.c_str(), "w+b");
+  m_file = std::fopen(path.c_str(), writes ? "r+b" : "rb");
+  if (!m_file && writes && create && errno == ENOENT) m_file = std::fopen(path.c_str(), "w+b");
   if (m_file) return TRUE;
   if (pError) *pError = CFileException(CFileException::causeFromErrno(errno), errno, m_strFileName);
   return FALSE;
@@ -79,6 +91,7 @@ void CFile::throwError(int cause, long osError) const {
 }
 
 UINT CFile::Read(void* buffer, UINT count) {
+  if (m_output) return static_cast<UINT>(m_output->read(buffer, count));
   if (!m_file) throwError(CFileException::invalidFile, 0);
   if (count == 0) return 0;
   const size_t got = std::fread(buffer, 1, count, m_file);
@@ -87,6 +100,7 @@ UINT CFile::Read(void* buffer, UINT count) {
 }
 
 void CFile::Write(const void* buffer, UINT count) {
+  if (m_output) return m_output->write(buffer, count);
   if (!m_file) throwError(CFileException::invalidFile, 0);
   if (count == 0) return;
   if (std::fwrite(buffer, 1, count, m_file) != count)
@@ -94,13 +108,15 @@ void CFile::Write(const void* buffer, UINT count) {
 }
 
 ULONGLONG CFile::Seek(LONGLONG offset, UINT from) {
-  if (!m_file) throwError(CFileException::invalidFile, 0);
   const int whence = from == begin ? SEEK_SET : from == current ? SEEK_CUR : SEEK_END;
+  if (m_output) return m_output->seek(offset, whence);
+  if (!m_file) throwError(CFileException::invalidFile, 0);
   if (fseeko(m_file, static_cast<off_t>(offset), whence) != 0) throwError(CFileException::badSeek, errno);
   return GetPosition();
 }
 
 ULONGLONG CFile::GetPosition() const {
+  if (m_output) return m_output->position();
   if (!m_file) throwError(CFileException::invalidFile, 0);
   const off_t pos = ftello(m_file);
   if (pos < 0) throwError(CFileException::badSeek, errno);
@@ -108,6 +124,7 @@ ULONGLONG CFile::GetPosition() const {
 }
 
 ULONGLONG CFile::GetLength() const {
+  if (m_output) return m_output->length();
   if (!m_file) throwError(CFileException::invalidFile, 0);
   const off_t here = ftello(m_file);
   if (here < 0 || fseeko(m_file, 0, SEEK_END) != 0) throwError(CFileException::badSeek, errno);
@@ -117,10 +134,16 @@ ULONGLONG CFile::GetLength() const {
 }
 
 void CFile::Flush() {
+  if (m_output) m_output->flush();
   if (m_file && std::fflush(m_file) != 0) throwError(CFileException::hardIO, errno);
 }
 
 void CFile::Close() {
+  if (m_output) {
+    const std::unique_ptr<AtomicFile> output = std::move(m_output);
+    output->commit();
+    return;
+  }
   if (!m_file) return;
   std::FILE* f = m_file;
   m_file = nullptr;
@@ -128,6 +151,7 @@ void CFile::Close() {
 }
 
 void CFile::Abort() {
+  m_output.reset();
   if (!m_file) return;
   std::fclose(m_file);
   m_file = nullptr;

@@ -1,7 +1,8 @@
 // Binary files of the UI platform: CFile over a disk file, CMemFile over memory, and the
 // exceptions they raise. The archive (platform/gdi/CArchive.h) and the measurement export
-// write through them. Limits: no sharing modes or locking (the share flags are accepted
-// and ignored); lengths and positions are 64-bit; exceptions are thrown by value.
+// write through them; a file created for writing goes through the atomic writer
+// (platform/gdi/AtomicFile.h). Limits: no sharing modes or locking (the share flags are
+// accepted and ignored); lengths and positions are 64-bit; exceptions are thrown by value.
 #pragma once
 
 #include "platform/gdi/BasicTypes.h"
@@ -10,8 +11,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
+
+class AtomicFile;
 
 using LONGLONG = std::int64_t;
 using ULONGLONG = std::uint64_t;
@@ -63,6 +67,11 @@ class CFileException : public CException {
 // A file of bytes. The base class works on a disk file; CMemFile overrides the byte
 // operations. Read returns how many bytes it got (fewer at the end, never throws for
 // that); Write and Seek throw CFileException on failure.
+// A file opened with modeCreate and without modeNoTruncate replaces its target: the
+// bytes go to a temporary file that Close() puts in place (AtomicFile). Until Close()
+// succeeds the earlier file is untouched; Abort(), an error or destruction without
+// Close() drop what was written. Devices, pipes and "-" (standard output) are written
+// directly.
 class CFile {
  public:
   enum OpenFlags : UINT {
@@ -77,7 +86,7 @@ class CFile {
   };
   enum SeekPosition { begin = 0, current = 1, end = 2 };
 
-  CFile() = default;
+  CFile();
   // Opens or throws CFileException.
   CFile(LPCTSTR fileName, UINT openFlags);
   virtual ~CFile();
@@ -93,9 +102,11 @@ class CFile {
   virtual ULONGLONG GetPosition() const;
   virtual ULONGLONG GetLength() const;
   virtual void Flush();
-  // Closes; throws when buffered data cannot be written.
+  // Closes; throws when buffered data cannot be written or a created file cannot be put
+  // in place (the earlier file then stays as it was).
   virtual void Close();
-  // Closes and ignores every error (for clean-up after a failure).
+  // Closes and ignores every error (for clean-up after a failure); a created file is
+  // dropped.
   virtual void Abort();
   void SeekToBegin() { Seek(0, begin); }
   ULONGLONG SeekToEnd() { return Seek(0, end); }
@@ -103,14 +114,15 @@ class CFile {
   CString GetFilePath() const { return m_strFileName; }
   // The last component of the path.
   CString GetFileName() const;
-  bool IsOpen() const { return m_file != nullptr; }
+  bool IsOpen() const { return m_file != nullptr || m_output != nullptr; }
 
  protected:
   [[noreturn]] void throwError(int cause, long osError) const;
   CString m_strFileName;
 
  private:
-  std::FILE* m_file = nullptr;
+  std::FILE* m_file = nullptr;               // read, or updated in place
+  std::unique_ptr<AtomicFile> m_output;      // created: replaces its target on Close
 };
 
 // A file held in memory, growing as it is written. Useful for archives that never

@@ -1,49 +1,92 @@
 #include "platform/gdi/PngExport.h"
 
+#include "platform/gdi/AtomicFile.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CDC.h"
 
 #include <png.h>
 
 #include <cstring>
-#include <vector>
+#include <new>
 
-bool writePng(const PixelSurface& surface, const CRect& part, const std::string& path,
-              std::string* error) {
-  auto fail = [&](const std::string& why) {
-    if (error) *error = "cannot write \"" + path + "\": " + why;
-    return false;
-  };
-  CRect area;
-  if (!area.IntersectRect(part, surface.bounds())) return fail("nothing to write (empty image)");
+namespace {
 
-  // The simplified API wants packed components, so the rows are repacked as B, G, R.
-  const auto width = static_cast<std::size_t>(area.Width());
-  const auto height = static_cast<std::size_t>(area.Height());
-  std::vector<png_byte> packed(width * height * 3);
-  for (std::size_t y = 0; y < height; ++y) {
-    const std::uint32_t* src = surface.row(area.top + static_cast<int>(y)) + area.left;
-    png_byte* dst = packed.data() + y * width * 3;
-    for (std::size_t x = 0; x < width; ++x) {
-      dst[3 * x] = static_cast<png_byte>(src[x] & 0xFF);
-      dst[3 * x + 1] = static_cast<png_byte>((src[x] >> 8) & 0xFF);
-      dst[3 * x + 2] = static_cast<png_byte>((src[x] >> 16) & 0xFF);
-    }
+// No row filter and zlib level 3: libpng's fast mode.
+constexpr int kFilters = PNG_FILTER_NONE;
+constexpr int kLevel = 3;
+
+void appendBytes(png_structp png, png_bytep data, png_size_t size) {
+  auto* out = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
+  try {
+    out->insert(out->end(), data, data + size);
+  } catch (const std::bad_alloc&) {
+    png_error(png, "out of memory");
   }
-  png_image image;
-  std::memset(&image, 0, sizeof(image));
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(width);
-  image.height = static_cast<png_uint_32>(height);
-  image.format = PNG_FORMAT_BGR;
-  image.flags = PNG_IMAGE_FLAG_FAST;
-  if (png_image_write_to_file(&image, path.c_str(), 0, packed.data(),
-                              static_cast<png_int_32>(width * 3), nullptr) == 0) {
-    const std::string why = image.message;
-    png_image_free(&image);
-    return fail(why.empty() ? "libpng failed" : why);
-  }
+}
+
+void noFlush(png_structp) {}
+
+void keepMessage(png_structp png, png_const_charp message) {
+  *static_cast<std::string*>(png_get_error_ptr(png)) = message;
+  png_longjmp(png, 1);
+}
+
+// libpng reports errors by a long jump back here, so this frame holds no object with a
+// destructor. Rows are handed over as the surface holds them: B, G, R and a filler byte.
+bool writeImage(png_structp png, png_infop info, const PixelSurface& surface, const CRect& area) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_IHDR(png, info, static_cast<png_uint_32>(area.Width()), static_cast<png_uint_32>(area.Height()), 8,
+               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, kFilters);
+  png_set_compression_level(png, kLevel);
+  png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
+  png_write_info(png, info);
+  png_set_bgr(png);
+  png_set_filler(png, 0, PNG_FILLER_AFTER);
+  for (int y = area.top; y < area.bottom; ++y)
+    png_write_row(png, reinterpret_cast<png_const_bytep>(surface.row(y) + area.left));
+  png_write_end(png, nullptr);
   return true;
+}
+
+}  // namespace
+
+std::vector<unsigned char> encodePng(const PixelSurface& surface, const CRect& part, std::string* error) {
+  CRect area;
+  if (!area.IntersectRect(part, surface.bounds())) {
+    if (error) *error = "nothing to write (empty image)";
+    return {};
+  }
+  std::string why;
+  std::vector<unsigned char> bytes;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &why, keepMessage, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  bool written = false;
+  if (info) {
+    png_set_write_fn(png, &bytes, appendBytes, noFlush);
+    written = writeImage(png, info, surface, area);
+  }
+  png_destroy_write_struct(&png, &info);
+  if (written) return bytes;
+  if (error) *error = why.empty() ? "libpng failed" : why;
+  return {};
+}
+
+bool writePng(const PixelSurface& surface, const CRect& part, const std::string& path, std::string* error) {
+  std::string why;
+  const std::vector<unsigned char> bytes = encodePng(surface, part, &why);
+  try {
+    if (!bytes.empty()) {
+      AtomicFile file(path);
+      file.write(bytes.data(), bytes.size());
+      file.commit();
+      return true;
+    }
+  } catch (const CFileException& e) {
+    why = e.m_lOsError ? std::strerror(static_cast<int>(e.m_lOsError)) : e.what();
+  }
+  if (error) *error = "cannot write \"" + path + "\": " + why;
+  return false;
 }
 
 bool writePng(const PixelSurface& surface, const std::string& path, std::string* error) {

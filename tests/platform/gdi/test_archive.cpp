@@ -160,6 +160,8 @@ TEST(ArchiveErrors, WrongDirectionCarriesCauseAndFileName) {
     CString s;
     EXPECT_THROW(ar >> s, CArchiveException);
     ar << 7;
+    ar.Close();
+    file.Close();
   }
   {
     CFile file(name, CFile::modeRead);
@@ -183,13 +185,16 @@ TEST(ArchiveFiles, DiskRoundTripBeyondTheBufferAndFlush) {
   const CString name(path.string().c_str());
   {
     CFile file(name, CFile::modeCreate | CFile::modeWrite);
-    CArchive ar(&file, CArchive::store, 16);  // small buffer: several writes reach the file
-    ar << CString(L"MEGSPCTMDRAW") << UINT{20080120};
-    for (LONGLONG i = 0; i < 100; ++i) ar << i * 1000;
-    ar.Flush();
-    EXPECT_EQ(file.GetLength(), 28u + 4u + 800u);
-    ar << 2.5;
-  }  // the archive's destructor flushes the last value
+    {
+      CArchive ar(&file, CArchive::store, 16);  // small buffer: several writes reach the file
+      ar << CString(L"MEGSPCTMDRAW") << UINT{20080120};
+      for (LONGLONG i = 0; i < 100; ++i) ar << i * 1000;
+      ar.Flush();
+      EXPECT_EQ(file.GetLength(), 28u + 4u + 800u);
+      ar << 2.5;
+    }  // the archive's destructor flushes the last value
+    file.Close();
+  }
   EXPECT_EQ(std::filesystem::file_size(path), 840u);
 
   CFile file(name, CFile::modeRead);
@@ -229,6 +234,7 @@ TEST(Files, CreateTruncatesUnlessAskedNotTo) {
   {
     CFile f(name, CFile::modeCreate | CFile::modeWrite);
     f.Write("abcdef", 6);
+    f.Close();
   }
   {
     CFile f(name, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite);
