@@ -1,6 +1,10 @@
 // The measurement text export: the file's bytes, "Save" with the scripted save dialog
 // (the name rules, a cancelled dialog, typing in the text box), and failures that must
 // leave what was on disk as it was.
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -113,6 +117,28 @@ TEST_F(ExportTest, UnwritableTargetsLeaveTheDiskAsItWas) {
   EXPECT_FALSE(writeSpctmTextExport(CString((folder / "missing" / "run.txt").c_str()), L"x", &error));
   EXPECT_NE(error.find((folder / "missing" / "run.txt").string()), std::string::npos) << error;
 
+  // An existing file whose new content cannot be written in full (the process may write
+  // no more than 4 bytes into any file) keeps its old content byte for byte.
+  const fs::path old = folder / "old.txt";
+  ASSERT_TRUE(writeSpctmTextExport(CString(old.c_str()), L"old text"));
+  const std::vector<BYTE> before = fileBytes(old);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 4;
+  setrlimit(RLIMIT_FSIZE, &small);
+  saveAs(old);
+  const bool written = writeSpctmTextExport(CString(old.c_str()), L"new text", &error);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(fileBytes(old), before);
+  // Only the files the test made are there: nothing half-written was left behind.
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"old.txt", "taken.doc"}));
   EXPECT_TRUE(script().messageBoxes.empty());  // the export ends without a message
 }
 
