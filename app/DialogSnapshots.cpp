@@ -1,56 +1,60 @@
 #include "app/DialogSnapshots.h"
 
-#include "platform/ui/CPaintDC.h"
-#include "windows/dialogs/CDlgSpctrMeasurements.h"
 #include "windows/dialogs/CDlgEegSpctmShowStdSet.h"
 #include "windows/dialogs/CDlgMegSpctmShowStdSet.h"
+#include "windows/dialogs/CDlgSpctrMeasurements.h"
 
 namespace spctmview {
 namespace {
 
-// As the single-channel window's "setting" button opens it: engine, dataset, class and
-// kind handed over, then shown and refreshed.
+using FaceCheckInit = int (CMEGSpctmShow2DFaceqv::*)();
+
+// As the single-channel window's "setting" button opens it: class and kind chosen, then
+// the facade's show operation hands over the engine and the dataset, shows the dialog and
+// refreshes it from the data.
 template <class Dialog>
-bool snapStdSet(SnapshotScene& scene, const std::string& out, std::string& error) {
-  Dialog dlg;
-  dlg.m_pSpctmDraw = &scene.face.m_draw;
-  dlg.m_pSpctmFace = &scene.face;
-  dlg.m_pDataSet = &scene.dataset;
+CWnd* openStdSet(SnapshotScene& scene, FaceCheckInit checkInit, FaceShowFn show, Dialog* CMEGSpctmShow2DFace::*slot,
+                 std::string& error) {
+  CMEGSpctmShow2DFaceqv& face = scene.face;
+  if (!(face.*checkInit)()) {
+    error = "cannot create the dialog from its template";
+    return nullptr;
+  }
+  Dialog& dlg = *(face.*slot);
   dlg.m_nSpctmClass = scene.spctmClass;
   dlg.m_nDataKind = scene.dataKind;
-  if (!dlg.Create(Dialog::IDD)) {
-    error = "cannot create the dialog from its template";
-    return false;
-  }
-  dlg.ShowWindow(SW_SHOW);
-  dlg.updateShowStdSet();
-  return writeWindowPng(dlg, out, &error);
+  dlg.m_comboClass.SetCurSel(scene.spctmClass);
+  dlg.m_comboKind.SetCurSel(scene.dataKind);
+  (face.*show)(&scene.dataset, nullptr);
+  return &dlg;
 }
 
 }  // namespace
 
-bool snapStdSetMeg(SnapshotScene& scene, const std::string& out, std::string& error) {
-  return snapStdSet<CDlgMegSpctmShowStdSet>(scene, out, error);
+CWnd* openStdSetMeg(SnapshotScene& scene, std::string& error) {
+  return openStdSet(scene, &CMEGSpctmShow2DFaceqv::checkInitMegSpctmSetStdDlg,
+                    &CMEGSpctmShow2DFaceqv::showMegSpctmSetStdDlg, &CMEGSpctmShow2DFace::m_pDlgMegSetStd, error);
 }
 
-bool snapStdSetEeg(SnapshotScene& scene, const std::string& out, std::string& error) {
-  return snapStdSet<CDlgEegSpctmShowStdSet>(scene, out, error);
+CWnd* openStdSetEeg(SnapshotScene& scene, std::string& error) {
+  return openStdSet(scene, &CMEGSpctmShow2DFaceqv::checkInitEegSpctmSetStdDlg,
+                    &CMEGSpctmShow2DFaceqv::showEegSpctmSetStdDlg, &CMEGSpctmShow2DFace::m_pDlgEegSetStd, error);
 }
 
-bool snapMeasure(SnapshotScene& scene, const std::string& out, std::string& error) {
-  CDlgSpctrMeasurements dlg;
-  if (!dlg.Create(CDlgSpctrMeasurements::IDD)) {
+CWnd* openMeasure(SnapshotScene& scene, std::string& error) {
+  CDlgSpctrMeasurements* dlg = CDlgSpctrMeasurements::getSpctrMeasurementsDlg(true);
+  if (!dlg) {
     error = "cannot create the dialog from its template";
-    return false;
+    return nullptr;
   }
-  dlg.ShowWindow(SW_SHOW);
+  dlg->ShowWindow(SW_SHOW);
   const CMEGSpctmDrawqv& draw = scene.face.m_draw;
   const CString name = draw.m_pSession ? CString(draw.m_pSession->getSessionName()) : CString();
-  dlg.measureSpctmSM(draw.m_pDataSet, draw.m_pSession, draw.m_pTrial, draw.m_nDataSource, scene.spctmClass,
-                     scene.dataKind, name);
-  dlg.measureSpctmAllSns(draw.m_pDataSet, draw.m_pSession, draw.m_pTrial, draw.m_nDataSource, scene.spctmClass,
-                         scene.dataKind, name);
-  return writeWindowPng(dlg, out, &error);
+  dlg->measureSpctmSM(draw.m_pDataSet, draw.m_pSession, draw.m_pTrial, draw.m_nDataSource, scene.spctmClass,
+                      scene.dataKind, name);
+  dlg->measureSpctmAllSns(draw.m_pDataSet, draw.m_pSession, draw.m_pTrial, draw.m_nDataSource, scene.spctmClass,
+                          scene.dataKind, name);
+  return dlg;
 }
 
 }  // namespace spctmview

@@ -1,6 +1,5 @@
 #include "app/SingleSnapshots.h"
 
-#include "platform/ui/CPaintDC.h"
 #include "platform/ui/UserInput.h"
 #include "resources/Spctm1CResources.h"
 #include "windows/single/CDlgSpctm1C.h"
@@ -8,7 +7,8 @@
 namespace spctmview {
 namespace {
 
-bool snapSingle(SnapshotScene& scene, int spctmClass, const std::string& out, std::string& error) {
+CWnd* openSingle(SnapshotScene& scene, int spctmClass, FaceShowFn show, CDlgSpctm1C* CMEGSpctmShow2DFace::*slot,
+                 std::string& error) {
   const SingleViewOptions& o = scene.single;
   CMEGSpctmDrawqv& draw = scene.face.m_draw;
   // What the host holds when it opens the window: the current channel and the selection.
@@ -16,7 +16,7 @@ bool snapSingle(SnapshotScene& scene, int spctmClass, const std::string& out, st
     if (!o.channel.empty()) selectChannel(*draw.m_pTrial, o.channel);
   } catch (const UsageError& e) {
     error = e.what();
-    return false;
+    return nullptr;
   }
   if (o.selectGiven) {
     if (CSpctmTrialqv* spctm = draw.m_pTrial->getSpctmTrial(false, spctmClass)) {
@@ -28,24 +28,17 @@ bool snapSingle(SnapshotScene& scene, int spctmClass, const std::string& out, st
   draw.m_bShowSelect = o.showSelect;
   draw.m_bShowSelectInfo = o.showInfo;
 
-  CDlgSpctm1C dlg;
-  if (!dlg.Create(IDD_SPCTM_1C)) {
+  if (!(scene.face.*show)(&scene.dataset, nullptr)) {
     error = "cannot create the single-channel window from its template";
-    return false;
+    return nullptr;
   }
-  // Bound and shown as the facade shows it.
-  dlg.setSpctmClass(spctmClass);
-  dlg.m_wndSpctm.setShowMEGData(&scene.dataset);
-  dlg.setDrawEngine(&draw);
+  // The person's choices in the window: kind and overlays.
+  CDlgSpctm1C& dlg = *(scene.face.*slot);
   dlg.setDataKind(scene.dataKind);
-  dlg.m_pDataSet = &scene.dataset;
-  dlg.m_pFace = &scene.face;
   dlg.m_wndSpctm.m_bShowColorScale = o.showScale;
   dlg.m_wndSpctm.m_bShowMeasures = o.showMeasures;
   dlg.m_wndSpctm.m_bShowWave = o.showWave;
-  dlg.ShowWindow(SW_SHOWNORMAL);
   dlg.updateSpctmDlg();
-  dlg.GetDlgItem(IDC_SPCTM1C_CLASS)->EnableWindow(FALSE);
   // The picture at its zoom, placed as a person drags it into view (a window without
   // spectra of its class shows its empty canvas); the strip's zero line in the middle.
   CRect canvas;
@@ -54,21 +47,24 @@ bool snapSingle(SnapshotScene& scene, int spctmClass, const std::string& out, st
   dlg.m_wndSpctm.placeSpctm4Zoom(canvas);
   draw.m_bRecentreWave = 1;
   if (o.autofit) AfxGetApp()->input().clickControl(dlg, IDC_SPCTM1C_AUTOFIT);
-  return writeWindowPng(dlg, out, &error);
+  return &dlg;
 }
 
 }  // namespace
 
-bool snapSingleAct(SnapshotScene& scene, const std::string& out, std::string& error) {
-  return snapSingle(scene, 0, out, error);
+CWnd* openSingleAct(SnapshotScene& scene, std::string& error) {
+  return openSingle(scene, 0, &CMEGSpctmShow2DFaceqv::showSpctmDlgActOneChnl, &CMEGSpctmShow2DFace::m_pDlgOneChnlAct,
+                    error);
 }
 
-bool snapSingleCtl(SnapshotScene& scene, const std::string& out, std::string& error) {
-  return snapSingle(scene, 1, out, error);
+CWnd* openSingleCtl(SnapshotScene& scene, std::string& error) {
+  return openSingle(scene, 1, &CMEGSpctmShow2DFaceqv::showSpctmDlgCtlOneChnl, &CMEGSpctmShow2DFace::m_pDlgOneChnlCtl,
+                    error);
 }
 
-bool snapSingleRst(SnapshotScene& scene, const std::string& out, std::string& error) {
-  return snapSingle(scene, 2, out, error);
+CWnd* openSingleRst(SnapshotScene& scene, std::string& error) {
+  return openSingle(scene, 2, &CMEGSpctmShow2DFaceqv::showSpctmDlgRstOneChnl, &CMEGSpctmShow2DFace::m_pDlgOneChnlRst,
+                    error);
 }
 
 }  // namespace spctmview

@@ -1,14 +1,15 @@
-// Snapshot entries of the single-channel window, one per spectral class: each opens the
-// window as the facade's show operation does, shows what the single view options ask for
-// and writes its picture. Listed in the snapshot command's table (app/SnapshotCommand.cpp).
+// Snapshot entries of the single-channel window, one per spectral class: each sets what
+// the host holds (channel, selection), opens the window with the facade's show operation
+// and makes the choices the single view options ask for, for the snapshot command to draw.
+// Listed in its table (app/SnapshotCommand.cpp).
 #pragma once
 
 #include "app/SnapshotCommand.h"
 
 namespace spctmview {
 
-bool snapSingleAct(SnapshotScene& scene, const std::string& out, std::string& error);
-bool snapSingleCtl(SnapshotScene& scene, const std::string& out, std::string& error);
-bool snapSingleRst(SnapshotScene& scene, const std::string& out, std::string& error);
+CWnd* openSingleAct(SnapshotScene& scene, std::string& error);
+CWnd* openSingleCtl(SnapshotScene& scene, std::string& error);
+CWnd* openSingleRst(SnapshotScene& scene, std::string& error);
 
 }  // namespace spctmview

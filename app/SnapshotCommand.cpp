@@ -1,26 +1,48 @@
 #include "app/SnapshotCommand.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <ostream>
 
 #include "app/CommandMain.h"
 #include "app/DialogSnapshots.h"
 #include "app/OptionValues.h"
 #include "app/SingleSnapshots.h"
+#include "platform/ui/CPaintDC.h"
 #include "platform/ui/CWinApp.h"
 
 namespace spctmview {
 
 const std::vector<SnapshotWindow>& snapshotWindows() {
   static const std::vector<SnapshotWindow> windows = {
-      {"stdset-meg", "the MEG standard display-parameter dialog", snapStdSetMeg},
-      {"stdset-eeg", "the EEG standard display-parameter dialog", snapStdSetEeg},
-      {"measure", "the measurement dialog after measuring the channel and all sensors", snapMeasure},
-      {"single-act", "the single-channel window of the Active class", snapSingleAct},
-      {"single-ctl", "the single-channel window of the Control class", snapSingleCtl},
-      {"single-rst", "the single-channel window of the Results class", snapSingleRst},
+      {"stdset-meg", "the MEG standard display-parameter dialog", openStdSetMeg},
+      {"stdset-eeg", "the EEG standard display-parameter dialog", openStdSetEeg},
+      {"measure", "the measurement dialog after measuring the channel and all sensors", openMeasure},
+      {"single-act", "the single-channel window of the Active class", openSingleAct},
+      {"single-ctl", "the single-channel window of the Control class", openSingleCtl},
+      {"single-rst", "the single-channel window of the Results class", openSingleRst},
   };
   return windows;
 }
+
+namespace {
+
+// The value of --window when it names a window of the table.
+std::string windowName(const std::string& value) {
+  std::string names;
+  for (const SnapshotWindow& w : snapshotWindows()) {
+    if (value == w.name) return value;
+    names += names.empty() ? w.name : std::string("|") + w.name;
+  }
+  throw UsageError("--window needs one of " + names + ", got '" + value + "'");
+}
+
+const SnapshotWindow& snapshotWindow(const std::string& name) {
+  const auto& windows = snapshotWindows();
+  return *std::find_if(windows.begin(), windows.end(), [&](const SnapshotWindow& w) { return name == w.name; });
+}
+
+}  // namespace
 
 SnapshotOptions parseSnapshotOptions(const std::vector<std::string>& args) {
   SnapshotOptions o;
@@ -36,12 +58,8 @@ SnapshotOptions parseSnapshotOptions(const std::vector<std::string>& args) {
     if (!option.starts_with("--")) throw UsageError("unexpected argument '" + option + "'");
     const std::string value = takeValue(arg, args, i);
     if (option == "--window") {
-      std::string names;
-      for (const SnapshotWindow& w : snapshotWindows()) {
-        if (value == w.name) o.window = value;
-        names += names.empty() ? w.name : std::string("|") + w.name;
-      }
-      if (o.window.empty()) throw UsageError("--window needs one of " + names + ", got '" + value + "'");
+      o.windows.push_back(windowName(value));
+      if (std::count(o.windows.begin(), o.windows.end(), value) > 1) throw UsageError("--window " + value + " given twice");
     } else if (option == "--class") {
       o.spctmClass = spctmClassOf(option, value);
     } else if (option == "--kind") {
@@ -53,18 +71,20 @@ SnapshotOptions parseSnapshotOptions(const std::vector<std::string>& args) {
       throw UsageError("unknown option '" + option + "'");
     }
   }
-  if (!o.help && o.window.empty()) throw UsageError("--window NAME is required");
-  if (!o.help && o.out.empty()) throw UsageError("--out FILE.png is required");
+  if (!o.help && o.windows.empty()) throw UsageError("--window NAME is required");
+  if (!o.help && o.out.empty()) throw UsageError(o.windows.size() > 1 ? "--out FOLDER is required" : "--out FILE.png is required");
   return o;
 }
 
 std::string snapshotHelp() {
-  std::string text = R"(usage: spctm-view snapshot --window NAME --out FILE.png [options]
+  std::string text = R"(usage: spctm-view snapshot --window NAME [--window NAME ...] --out FILE.png|FOLDER [options]
 
-Draws a window of the display library, bound to the dataset, without a display, as a
-person would see it after opening it: frame, caption, every control.
+Draws windows of the display library, bound to the dataset, without a display, as a
+person would see them after opening them: frame, caption, every control. One facade opens
+them all before any is drawn, so settings they share are seen in each (the range the
+display-parameter dialog derives labels the single-channel windows' colour scales).
 
-  --window NAME           the window to draw:
+  --window NAME           a window to draw (repeat for several):
 )";
   for (const SnapshotWindow& w : snapshotWindows()) {
     const std::string name = w.name;
@@ -74,7 +94,8 @@ person would see it after opening it: frame, caption, every control.
   text += R"(  --class act|ctl|rst     spectral class the window shows (default act; a single-*
                           window shows the class of its name)
   --kind real|imag|power  data kind the window shows (default power)
-  --out FILE.png          the picture to write (required)
+  --out FILE.png|FOLDER   the picture to write; with several windows the folder that
+                          receives NAME.png for each (required)
   --help                  this text
 )";
   return text + singleViewOptionsHelp() + datasetOptionsHelp() + "\nExit status: 0 written, 1 the window could not be drawn or written, 2 bad options.\n";
@@ -82,15 +103,29 @@ person would see it after opening it: frame, caption, every control.
 
 int runSnapshot(const SnapshotOptions& options, CArrayMEDataSetqv& dataset, std::ostream& out, std::ostream& err) {
   CWinApp app;  // headless: scripted services, virtual clock
-  CMEGSpctmShow2DFace face;
+  CMEGSpctmShow2DFaceqv face;
   face.m_draw.setDrawMEGData(&dataset);
   SnapshotScene scene{dataset, face, options.spctmClass, options.dataKind, options.single};
   std::string error;
-  bool written = false;
-  for (const SnapshotWindow& w : snapshotWindows()) {
-    if (options.window == w.name) written = w.snap(scene, options.out, error);
+  std::vector<CWnd*> opened;
+  for (const std::string& name : options.windows) {
+    CWnd* wnd = snapshotWindow(name).open(scene, error);
+    if (!wnd) break;
+    opened.push_back(wnd);
   }
-  // What the window would have told a person.
+  const bool folder = options.windows.size() > 1;
+  if (opened.size() == options.windows.size() && folder) {
+    std::error_code code;
+    std::filesystem::create_directories(options.out, code);
+    if (code) error = "cannot make the folder " + options.out + ": " + code.message();
+  }
+  bool written = error.empty();
+  for (std::size_t i = 0; written && i < opened.size(); ++i) {
+    const std::string path = folder ? (std::filesystem::path(options.out) / (options.windows[i] + ".png")).string() : options.out;
+    written = writeWindowPng(*opened[i], path, &error);
+    if (written) out << "spctm-view: wrote " << path << "\n";
+  }
+  // What the windows would have told a person.
   for (const MessageBoxRequest& box : app.scripted()->messageBoxes) {
     err << "spctm-view snapshot: the window said \"" << box.text.utf8() << "\"\n";
   }
@@ -98,7 +133,6 @@ int runSnapshot(const SnapshotOptions& options, CArrayMEDataSetqv& dataset, std:
     err << "spctm-view snapshot: " << error << "\n";
     return 1;
   }
-  out << "spctm-view: wrote " << options.out << "\n";
   return 0;
 }
 

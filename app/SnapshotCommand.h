@@ -1,7 +1,8 @@
-// `spctm-view snapshot`: draws one window of the display library, bound to the dataset,
-// headlessly into a PNG file. The windows are listed in one table of names, each with a
-// function that creates the window, binds it and writes its picture; window families add
-// their entries there. Called by main.
+// `spctm-view snapshot`: draws windows of the display library, bound to the dataset,
+// headlessly into PNG files. One facade, as a host would create it, opens every window
+// asked for and then all are drawn, so the settings they share through its draw engine
+// are seen. The windows are listed in one table of names, each with a function that opens
+// its window; window families add their entries there. Called by main.
 #pragma once
 
 #include <string>
@@ -9,29 +10,33 @@
 
 #include "app/DatasetSource.h"
 #include "app/SingleViewOptions.h"
-#include "facade/CMEGSpctmShow2DFace.h"
+#include "facade/CMEGSpctmShow2DFaceqv.h"
 
 namespace spctmview {
 
 // What a window is bound to: the dataset (its current session and trial), the facade
-// whose draw engine (m_draw) every window shares and to which windows send their
-// messages, and the spectra to show.
+// that opens and owns the windows and whose draw engine (m_draw) they share, and the
+// spectra to show.
 struct SnapshotScene {
   CArrayMEDataSetqv& dataset;
-  CMEGSpctmShow2DFace& face;
+  CMEGSpctmShow2DFaceqv& face;
   int spctmClass = 0;  // 0 Active, 1 Control, 2 Results
   int dataKind = 2;    // 0 real, 1 imaginary, 2 power
   SingleViewOptions single;  // what a single-channel window shows
 };
 
-// Creates the window, binds it to the scene and writes its picture to `out`; false with
-// the reason in `error` when it cannot.
-using SnapshotFn = bool (*)(SnapshotScene& scene, const std::string& out, std::string& error);
+// A show operation of the facade: (dataset, host window); 1 shown, 0 not.
+using FaceShowFn = int (CMEGSpctmShow2DFaceqv::*)(CArrayMEDataSetqv*, CWnd*);
+
+// Opens the window as the user's request for it maps to, through the facade's show
+// operation for it, bound to the scene, and returns it ready to be drawn (owned by the
+// facade or the library); null with the reason in `error` when it cannot.
+using SnapshotOpenFn = CWnd* (*)(SnapshotScene& scene, std::string& error);
 
 struct SnapshotWindow {
   const char* name;
   const char* summary;
-  SnapshotFn snap;
+  SnapshotOpenFn open;
 };
 
 // Every window the command can draw, in the order --help lists them.
@@ -39,8 +44,8 @@ const std::vector<SnapshotWindow>& snapshotWindows();
 
 struct SnapshotOptions {
   bool help = false;
-  std::string window;  // a name of snapshotWindows()
-  std::string out;
+  std::vector<std::string> windows;  // names of snapshotWindows(), each once, in the order given
+  std::string out;                   // the picture, or with several windows their folder
   int spctmClass = 0;
   int dataKind = 2;
   SingleViewOptions single;
@@ -48,12 +53,14 @@ struct SnapshotOptions {
 };
 
 // The options after the word "snapshot". Throws UsageError for a mistake, including an
-// unknown window name and a missing --window or --out (unless --help is given).
+// unknown or repeated window name and a missing --window or --out (unless --help is
+// given).
 SnapshotOptions parseSnapshotOptions(const std::vector<std::string>& args);
 std::string snapshotHelp();
 
-// Draws the window on `dataset`; reports to `out` what was written and to `err` why
-// nothing was. Exit status 0 written, 1 not.
+// Opens the windows on `dataset` and writes their pictures: to options.out for one window,
+// to options.out/NAME.png for several (the folder is made when missing). Reports to `out`
+// what was written and to `err` why something was not. Exit status 0 all written, 1 not.
 int runSnapshot(const SnapshotOptions& options, CArrayMEDataSetqv& dataset, std::ostream& out, std::ostream& err);
 
 // The whole command: options, help or dataset, run; the exit status (2 for bad options).
