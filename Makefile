@@ -73,6 +73,12 @@ run: build
 	  $(BUILD)/bin/spctm-view snapshot --window single-$$c --channel MZO02 --select 85,95,30,35 --autofit \
 	    --out $(OUT)/window-single-$$c.png; \
 	done
+	$(BUILD)/bin/spctm-view snapshot --window stdset-meg --class rst --out $(OUT)/window-stdset-meg.png
+	$(BUILD)/bin/spctm-view snapshot --window stdset-eeg --class rst --kind real --out $(OUT)/window-stdset-eeg.png
+	$(BUILD)/bin/spctm-view snapshot --window measure --class rst --channel MZO02 --select 10,30,26,30 \
+	  --out $(OUT)/window-measure.png
+	$(BUILD)/bin/spctm-view measure --class rst --all-channels --select 10,30,26,30 --format csv \
+	  --out $(OUT)/measure-gamma.csv
 	@set -e; for m in meg eeg; do \
 	  $(BUILD)/bin/spctm-view render --view flags --modality $$m --class rst --kind power --range -3,3 \
 	    --window-time 10,45 --window-freq 0,38 --size 1200x1000 --out $(OUT)/flags-$$m.png; \

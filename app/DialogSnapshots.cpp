@@ -42,6 +42,7 @@ CWnd* openStdSetEeg(SnapshotScene& scene, std::string& error) {
 }
 
 CWnd* openMeasure(SnapshotScene& scene, std::string& error) {
+  if (!applyHostChoices(scene, scene.spctmClass, error)) return nullptr;
   CDlgSpctrMeasurements* dlg = CDlgSpctrMeasurements::getSpctrMeasurementsDlg(true);
   if (!dlg) {
     error = "cannot create the dialog from its template";
@@ -50,10 +51,11 @@ CWnd* openMeasure(SnapshotScene& scene, std::string& error) {
   dlg->ShowWindow(SW_SHOW);
   const CMEGSpctmDrawqv& draw = scene.face.m_draw;
   const CString name = draw.m_pSession ? CString(draw.m_pSession->getSessionName()) : CString();
-  dlg->measureSpctmSM(draw.m_pDataSet, draw.m_pSession, draw.m_pTrial, draw.m_nDataSource, scene.spctmClass,
-                      scene.dataKind, name);
-  dlg->measureSpctmAllSns(draw.m_pDataSet, draw.m_pSession, draw.m_pTrial, draw.m_nDataSource, scene.spctmClass,
-                          scene.dataKind, name);
+  const int source = scene.single.source;
+  dlg->measureSpctmSM(draw.m_pDataSet, draw.m_pSession, draw.m_pTrial, source, scene.spctmClass, scene.dataKind,
+                      name);
+  dlg->measureSpctmAllSns(draw.m_pDataSet, draw.m_pSession, draw.m_pTrial, source, scene.spctmClass, scene.dataKind,
+                          name);
   return dlg;
 }
 

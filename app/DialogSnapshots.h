@@ -11,8 +11,9 @@ namespace spctmview {
 // kind, refreshed from the data.
 CWnd* openStdSetMeg(SnapshotScene& scene, std::string& error);
 CWnd* openStdSetEeg(SnapshotScene& scene, std::string& error);
-// The library's measurement dialog after a single-channel window's "SM" (the current
-// channel over the selection) and "All Sns" buttons; its text box shows the end of the text.
+// The library's measurement dialog after a single-channel window's "SM" (the single-view
+// options' channel or statistic over their selection) and "All Sns" buttons; its text box
+// shows the end of the text.
 CWnd* openMeasure(SnapshotScene& scene, std::string& error);
 
 }  // namespace spctmview

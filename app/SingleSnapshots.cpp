@@ -12,18 +12,7 @@ CWnd* openSingle(SnapshotScene& scene, int spctmClass, FaceShowFn show, CDlgSpct
   const SingleViewOptions& o = scene.single;
   CMEGSpctmDrawqv& draw = scene.face.m_draw;
   // What the host holds when it opens the window: the current channel and the selection.
-  try {
-    if (!o.channel.empty()) selectChannel(*draw.m_pTrial, o.channel);
-  } catch (const UsageError& e) {
-    error = e.what();
-    return nullptr;
-  }
-  if (o.selectGiven) {
-    if (CSpctmTrialqv* spctm = draw.m_pTrial->getSpctmTrial(false, spctmClass)) {
-      spctm->setTrialSpctmSelectTime(o.select[0], o.select[1]);
-      spctm->setTrialSpctmSelectFreq(o.select[2], o.select[3]);
-    }
-  }
+  if (!applyHostChoices(scene, spctmClass, error)) return nullptr;
   draw.m_nDataSource = o.source;
   draw.m_bShowSelect = o.showSelect;
   draw.m_bShowSelectInfo = o.showInfo;

@@ -25,6 +25,25 @@ const std::vector<SnapshotWindow>& snapshotWindows() {
   return windows;
 }
 
+bool applyHostChoices(SnapshotScene& scene, int spctmClass, std::string& error) {
+  const SingleViewOptions& o = scene.single;
+  CMDTrialqv* trial = scene.face.m_draw.m_pTrial;
+  if (!trial) return true;
+  try {
+    if (!o.channel.empty()) selectChannel(*trial, o.channel);
+  } catch (const UsageError& e) {
+    error = e.what();
+    return false;
+  }
+  if (o.selectGiven) {
+    if (CSpctmTrialqv* spctm = trial->getSpctmTrial(false, spctmClass)) {
+      spctm->setTrialSpctmSelectTime(o.select[0], o.select[1]);
+      spctm->setTrialSpctmSelectFreq(o.select[2], o.select[3]);
+    }
+  }
+  return true;
+}
+
 namespace {
 
 // The value of --window when it names a window of the table.

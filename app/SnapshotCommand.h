@@ -25,6 +25,11 @@ struct SnapshotScene {
   SingleViewOptions single;  // what a single-channel window shows
 };
 
+// What the host holds before a window opens, from the scene's single-view options: the
+// channel made current and the class's selection set. False with the reason in `error`
+// for a channel the dataset lacks.
+bool applyHostChoices(SnapshotScene& scene, int spctmClass, std::string& error);
+
 // A show operation of the facade: (dataset, host window); 1 shown, 0 not.
 using FaceShowFn = int (CMEGSpctmShow2DFaceqv::*)(CArrayMEDataSetqv*, CWnd*);
 

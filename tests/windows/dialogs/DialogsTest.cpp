@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/ui/CPaintDC.h"
+#include "platform/ui/Controls.h"
 #include "tests/support/DatasetBuilder.h"
 
 namespace dialogtest {
@@ -31,6 +32,23 @@ void DialogsTest::typeInto(const CWnd& dialog, int id, const wchar_t* text) {
   user().tapKey('A');
   user().releaseKey(VK_CONTROL);
   user().typeText(text);
+}
+
+std::vector<std::string> DialogsTest::overlappingControls(const CWnd& dialog) {
+  std::vector<std::string> overlaps;
+  const std::vector<CWnd*> children = dialog.GetChildren();
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    const bool groupBox = (children[i]->GetStyle() & BS_TYPEMASK) == BS_GROUPBOX &&
+                          dynamic_cast<const CButton*>(children[i]) != nullptr;
+    for (std::size_t j = i + 1; j < children.size() && !groupBox; ++j) {
+      CRect a, b, both;
+      children[i]->GetWindowRect(&a);
+      children[j]->GetWindowRect(&b);
+      if (both.IntersectRect(a, b))
+        overlaps.push_back(children[i]->GetWindowText().utf8() + " / " + children[j]->GetWindowText().utf8());
+    }
+  }
+  return overlaps;
 }
 
 std::unique_ptr<CArrayMEDataSetqv> rangeDataset(const std::vector<std::pair<double, double>>& channels) {

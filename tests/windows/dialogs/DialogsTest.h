@@ -53,6 +53,9 @@ class DialogsTest : public ::testing::Test {
   std::vector<std::wstring> boxTexts();
   // Clicks into a dialog's edit, selects all its text and types over it.
   void typeInto(const CWnd& dialog, int id, const wchar_t* text);
+  // The pairs of a dialog's controls that overlap ("caption / caption"), but a group box
+  // with what it frames.
+  static std::vector<std::string> overlappingControls(const CWnd& dialog);
 
   CWinApp app;
 };

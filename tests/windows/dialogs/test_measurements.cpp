@@ -21,7 +21,6 @@ class MeasureTest : public DialogsTest {
   }
   CString text(int id) { return dlg.GetDlgItem(id)->GetWindowText(); }
   // The text appended since the header the dialog started with.
-  std::wstring appended() { return text(IDC_MEAS_TEXT).str().substr(spctmtext::measureHeader(0).size()); }
   void chooseMode(int mode) { user().chooseComboItem(dlg, IDC_MEAS_MODE, mode); }
   int am() { return dlg.measureSpctmAM(data.get(), session, trial, 0, 0, 0, L"S"); }
   int sm() { return dlg.measureSpctmSM(data.get(), session, trial, 0, 0, 0, L"S"); }
@@ -35,38 +34,22 @@ class MeasureTest : public DialogsTest {
 TEST_F(MeasureTest, TemplateAndFirstTexts) {
   EXPECT_EQ(dlg.GetWindowText(), L"Spectral Measurement");
   EXPECT_TRUE(dlg.GetStyle() & WS_THICKFRAME);
-  const std::vector<std::pair<int, const wchar_t*>> captions = {
-      {IDC_MEAS_SET_SELECT, L"Set Select..."}, {IDC_MEAS_DATA_INFO, L"Data Info..."}, {IDC_MEAS_RESET, L"Reset"},
-      {IDC_MEAS_UPDATE, L"Update"}, {IDC_MEAS_SAVE, L"Save"}, {IDC_MEAS_ALL_SENSORS, L"All Sensors"},
-      {IDOK, L"Exit"}, {IDC_MEAS_SPCTM_CHNL, L"Spectral Channel"}, {IDC_MEAS_PRECISE, L"Precise"},
-      {IDC_MEAS_TIME_BEGIN, L"0"}, {IDC_MEAS_TIME_END, L"1"}, {IDC_MEAS_FREQ_BEGIN, L"0"}, {IDC_MEAS_FREQ_END, L"1"},
-      {IDC_MEAS_TIME_BEGIN_MS, L"0"}, {IDC_MEAS_TIME_END_MS, L"1"}, {IDC_MEAS_FREQ_BEGIN_HZ, L"0"},
-      {IDC_MEAS_FREQ_END_HZ, L"1"}};
-  for (const auto& [id, caption] : captions) EXPECT_EQ(text(id), caption) << id;
+  // The window W starts as 0 … 1 in points, ms and Hz.
+  for (int id : {IDC_MEAS_TIME_BEGIN, IDC_MEAS_FREQ_BEGIN, IDC_MEAS_TIME_BEGIN_MS, IDC_MEAS_FREQ_BEGIN_HZ})
+    EXPECT_EQ(text(id), L"0") << id;
+  for (int id : {IDC_MEAS_TIME_END, IDC_MEAS_FREQ_END, IDC_MEAS_TIME_END_MS, IDC_MEAS_FREQ_END_HZ})
+    EXPECT_EQ(text(id), L"1") << id;
   EXPECT_EQ(static_cast<CButton*>(dlg.GetDlgItem(IDC_MEAS_SPCTM_CHNL))->GetCheck(), BST_CHECKED);
   EXPECT_EQ(static_cast<CButton*>(dlg.GetDlgItem(IDC_MEAS_PRECISE))->GetCheck(), BST_UNCHECKED);
-  const std::vector<std::wstring> modes = {L"Select MMMR",   L"Select Freq Amax", L"Select Freq Amean",
-                                           L"Select Freq RMS", L"All Freq Amax",  L"All Freq Amean",
-                                           L"All Freq RMS"};
   ASSERT_EQ(dlg.m_comboMode.GetCount(), 7);
-  for (int i = 0; i < 7; ++i) {
-    CString mode;
-    dlg.m_comboMode.GetLBText(i, mode);
-    EXPECT_EQ(mode.str(), modes[static_cast<std::size_t>(i)]);
-  }
+  CString first, last;
+  dlg.m_comboMode.GetLBText(0, first);
+  dlg.m_comboMode.GetLBText(6, last);
+  EXPECT_EQ(std::make_pair(first, last), std::make_pair(CString(L"Select MMMR"), CString(L"All Freq RMS")));
   EXPECT_EQ(dlg.m_comboMode.GetCurSel(), 0);
   EXPECT_EQ(text(IDC_MEAS_TEXT).str(), spctmtext::measureHeader(0));
   EXPECT_TRUE(boxTexts().empty());  // filling the edits asked nothing
-  // No two controls overlap.
-  const std::vector<CWnd*> children = dlg.GetChildren();
-  for (std::size_t i = 0; i < children.size(); ++i) {
-    for (std::size_t j = i + 1; j < children.size(); ++j) {
-      CRect a, b, both;
-      children[i]->GetWindowRect(&a);
-      children[j]->GetWindowRect(&b);
-      EXPECT_FALSE(both.IntersectRect(a, b)) << children[i]->GetDlgCtrlID() << " / " << children[j]->GetDlgCtrlID();
-    }
-  }
+  EXPECT_EQ(overlappingControls(dlg), std::vector<std::string>{});
 }
 
 // The headers written out word by word with their runs of blanks.
@@ -212,8 +195,9 @@ TEST_F(MeasureTest, SelectionAndWholeSpectrumMeasurements) {
 }
 
 TEST_F(MeasureTest, AllSensorsListsEveryChannelOfTheSelection) {
-  const std::wstring a = L"T A 2 4 1 2 -80.000000 -60.000000 10.000000 12.000000 12.000000 18.000000 24.000000 18.699376 \n";
-  const std::wstring b = L"T B 2 4 1 2 -80.000000 -60.000000 10.000000 12.000000 112.000000 118.000000 124.000000 118.108707 \n";
+  const std::wstring window = L" 2 4 1 2 -80.000000 -60.000000 10.000000 12.000000 ";
+  const std::wstring a = L"T A" + window + L"12.000000 18.000000 24.000000 18.699376 \n";
+  const std::wstring b = L"T B" + window + L"112.000000 118.000000 124.000000 118.108707 \n";
   user().clickControl(dlg, IDC_MEAS_RESET);
   // The statistic passed is stored, but every channel is asked for itself.
   EXPECT_EQ(dlg.measureSpctmAllSns(data.get(), session, trial, 3, 0, 0, L"S"), 1);
