@@ -27,7 +27,7 @@ CDlgSpctrMeasurements* CDlgSpctrMeasurements::getSpctrMeasurementsDlg(bool bCrea
   static std::unique_ptr<CDlgSpctrMeasurements> instance;
   if (!bCreate) return instance.get();
   if (!instance) instance = std::make_unique<CDlgSpctrMeasurements>();
-  // The window goes with the application that held it; the dialog's text and window stay.
+  // The window goes with the application object that held it; the dialog and its text stay.
   if (!instance->GetSafeHwnd() && !instance->Create(IDD)) return nullptr;
   return instance.get();
 }
