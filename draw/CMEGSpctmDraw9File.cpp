@@ -2,6 +2,8 @@
 
 #include "platform/ui/CommonDialogs.h"
 
+#include <cwchar>
+
 namespace {
 
 constexpr const wchar_t* kSignature = L"MEGSPCTMDRAW";
@@ -28,9 +30,9 @@ int CMEGSpctmDraw9File::serializeqv(CArchive& ar) {
     ar.Flush();
     return 1;
   }
+  // A longer string cannot be the signature: it is refused after its length, unread.
   CString signature;
-  ar >> signature;
-  if (signature != kSignature) {
+  if (!ar.readStringAtMost(signature, std::wcslen(kSignature)) || signature != kSignature) {
     AfxMessageBox(L"MEG spectral draw file is corrupted!", MB_OK);
     return 0;
   }

@@ -170,13 +170,37 @@ CArchive& CArchive::operator<<(const CString& s) {
 CArchive& CArchive::operator>>(CString& s) {
   checkLoading();
   bool wide = false;
-  ULONGLONG remaining = readStringLength(wide);
-  // Read in bounded pieces: a corrupt length then ends in endOfFile, not in a huge
-  // allocation.
+  const ULONGLONG length = readStringLength(wide);
+  readStringBody(length, wide, s);
+  return *this;
+}
+
+bool CArchive::readStringAtMost(CString& s, ULONGLONG maxLength) {
+  checkLoading();
+  bool wide = false;
+  const ULONGLONG length = readStringLength(wide);
+  if (length > maxLength) return false;
+  readStringBody(length, wide, s);
+  return true;
+}
+
+ULONGLONG CArchive::bytesLeft() const {
+  try {
+    return m_pFile->GetLength() - m_pFile->GetPosition();
+  } catch (const CFileException&) {
+    return ~0ull;
+  }
+}
+
+void CArchive::readStringBody(ULONGLONG length, bool wide, CString& s) {
+  const size_t unitBytes = wide ? 2 : 1;
+  if (length > bytesLeft() / unitBytes) raise(CArchiveException::endOfFile);
+  // Read in bounded pieces: where the file's length is unknown, a corrupt length then
+  // ends in endOfFile, not in a huge allocation.
   std::u16string units;
   std::wstring narrow;
   std::vector<BYTE> piece;
-  const size_t unitBytes = wide ? 2 : 1;
+  ULONGLONG remaining = length;
   while (remaining > 0) {
     const size_t n = static_cast<size_t>(std::min<ULONGLONG>(remaining, 65536));
     piece.resize(n * unitBytes);
@@ -188,5 +212,4 @@ CArchive& CArchive::operator>>(CString& s) {
     remaining -= n;
   }
   s = wide ? CString(fromUtf16(units)) : CString(std::move(narrow));
-  return *this;
 }

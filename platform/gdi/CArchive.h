@@ -84,8 +84,12 @@ class CArchive {
   CArchive& operator>>(ULONGLONG& v);
   CArchive& operator>>(float& v);
   CArchive& operator>>(double& v);
-  // Accepts the UTF-16 marker form and the plain 8-bit form (bytes taken as Latin-1).
+  // Accepts the UTF-16 marker form and the plain 8-bit form (bytes taken as Latin-1). A
+  // length beyond the bytes left in the file raises endOfFile before anything is read.
   CArchive& operator>>(CString& s);
+  // Reads a string of at most maxLength characters. A longer one is refused after its
+  // length header: false, its characters unread and `s` unchanged.
+  bool readStringAtMost(CString& s, ULONGLONG maxLength);
 
   // The path of the archive's file, carried by its exceptions.
   CString m_strFileName;
@@ -99,6 +103,9 @@ class CArchive {
   // The string header: length in characters and whether they are 16-bit.
   ULONGLONG readStringLength(bool& wide);
   void writeStringLength(ULONGLONG length);
+  void readStringBody(ULONGLONG length, bool wide, CString& s);
+  // Bytes left in the file being loaded; the largest value when it cannot tell (a pipe).
+  ULONGLONG bytesLeft() const;
 
   CFile* m_pFile;
   bool m_loading;

@@ -104,13 +104,17 @@ TEST_F(SettingsArchive, WrongSignatureOrVersionChangesNothing) {
   EXPECT_EQ(position, 28u);
   badSignature[26] = 'w';  // compared case-sensitively
   EXPECT_EQ(load(d, badSignature), 0);
+  // A string of 2^28 characters cannot be the signature: refused after its header.
+  const Bytes huge = seed("badsig-huge.bin");
+  EXPECT_EQ(load(d, huge, &position), 0);
+  EXPECT_EQ(position, 10u);
   EXPECT_EQ(load(d, badVersion, &position), 1);
   EXPECT_EQ(position, 32u);
   EXPECT_EQ(storeSettings(d), before);
-  ASSERT_EQ(boxes().size(), 3u);
-  EXPECT_EQ(boxes()[0].text, L"MEG spectral draw file is corrupted!");
-  EXPECT_EQ(boxes()[2].text, L"Wrong spectral draw  wave file format!!?");
-  EXPECT_EQ(boxes()[2].type, static_cast<UINT>(MB_OK));
+  ASSERT_EQ(boxes().size(), 4u);
+  EXPECT_EQ(boxes()[2].text, L"MEG spectral draw file is corrupted!");
+  EXPECT_EQ(boxes()[3].text, L"Wrong spectral draw  wave file format!!?");
+  EXPECT_EQ(boxes()[3].type, static_cast<UINT>(MB_OK));
 }
 
 TEST_F(SettingsArchive, TruncatedRecordRaisesEndOfFileAndKeepsWhatWasRead) {

@@ -133,15 +133,50 @@ TEST(ArchiveErrors, ReadingPastTheEndRaisesEndOfFileAndKeepsTheTarget) {
     return e ? e->m_cause : -1;
   };
   EXPECT_EQ(cause([] { loaded<int>({0x01, 0x02, 0x03}); }), CArchiveException::endOfFile);
-  // Declares 12 characters but holds 2; then a length near 2^64 with no data.
-  for (const Bytes& bytes : {Bytes{0xFF, 0xFE, 0xFF, 0x0C, 'M', 0, 'E', 0},
-                             Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                   0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a', 0}}) {
+  // Declares 12 characters but holds 2; then a length near 2^64 with no data. Either is
+  // refused after its header, before any character is read.
+  const std::pair<Bytes, ULONGLONG> tooLong[] = {
+      {{0xFF, 0xFE, 0xFF, 0x0C, 'M', 0, 'E', 0}, 4},
+      {{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F,
+        'a', 0},
+       18},
+  };
+  for (const auto& [bytes, header] : tooLong) {
     CMemFile in(bytes);
     CArchive ar(&in, CArchive::load);
     CString s(L"kept");
     EXPECT_EQ(cause([&] { ar >> s; }), CArchiveException::endOfFile);
     EXPECT_EQ(s, L"kept");
+    EXPECT_EQ(in.GetPosition(), header);
+  }
+}
+
+TEST(ArchiveStrings, BoundedReadRefusesALongerStringAfterItsHeader) {
+  struct Row {
+    Bytes bytes;
+    ULONGLONG most;
+    bool accepted;
+    const wchar_t* value;
+    ULONGLONG position;  // after the call
+  };
+  const Bytes signature = concat({0xFF, 0xFE, 0xFF, 0x0C}, utf16le(u"MEGSPCTMDRAW"));
+  const Bytes hello = {0x05, 'h', 'e', 'l', 'l', 'o'};
+  // 2^28 characters announced, a few present.
+  const Bytes huge = concat({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x10}, utf16le(u"MEG"));
+  const Row rows[] = {
+      {signature, 12, true, L"MEGSPCTMDRAW", 28},
+      {signature, 11, false, L"kept", 4},
+      {hello, 5, true, L"hello", 6},
+      {hello, 4, false, L"kept", 1},
+      {huge, 12, false, L"kept", 10},
+  };
+  for (const Row& row : rows) {
+    CMemFile in(row.bytes);
+    CArchive ar(&in, CArchive::load);
+    CString s(L"kept");
+    EXPECT_EQ(ar.readStringAtMost(s, row.most), row.accepted) << row.position;
+    EXPECT_EQ(s, row.value);
+    EXPECT_EQ(in.GetPosition(), row.position);
   }
 }
 
