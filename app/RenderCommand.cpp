@@ -5,6 +5,7 @@
 
 #include "app/CommandMain.h"
 #include "app/DatasetSource.h"
+#include "app/OutputFiles.h"
 #include "app/SettingsFile.h"
 #include "app/TopoViewRender.h"
 #include "app/ViewRender.h"
@@ -14,7 +15,9 @@
 
 namespace spctmview {
 
-int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& out, std::ostream& err) {
+int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& /*out*/, std::ostream& err) {
+  const OutputFile outputs[] = {{"--out", o.out}, {"--save-settings", o.settingsOut}};
+  if (!checkOutputs(outputs, "render", err)) return 1;
   CMEGSpctmDrawqv engine;
   if (!engine.setDrawMEGData(&dataset)) {
     err << "spctm-view render: the dataset has no current session and trial\n";
@@ -104,17 +107,16 @@ int runRender(const RenderOptions& o, CArrayMEDataSetqv& dataset, std::ostream& 
     err << "spctm-view render: nothing to draw for this class, kind, source and channel\n";
     return 1;
   }
-  std::string error;
-  if (!writePng(*image, o.out, &error)) {
-    err << "spctm-view render: " << error << "\n";
+  const PixelSurface* pixels = image->surface();
+  std::string why = "the picture holds no pixels";
+  std::vector<unsigned char> png = pixels ? encodePng(*pixels, pixels->bounds(), &why) : std::vector<unsigned char>();
+  if (png.empty()) {
+    err << "spctm-view render: " << why << "\n";
     return 1;
   }
-  out << "spctm-view: wrote " << o.out << "\n";
-  if (!o.settingsOut.empty()) {
-    if (!saveDrawSettings(engine, o.settingsOut, err)) return 1;
-    out << "spctm-view: wrote " << o.settingsOut << "\n";
-  }
-  return 0;
+  const OutputContent files[] = {{o.out, std::move(png)},
+                                 {o.settingsOut, o.settingsOut.empty() ? std::vector<unsigned char>() : drawSettingsRecord(engine)}};
+  return writeOutputs(files, "render", err) ? 0 : 1;
 }
 
 int renderMain(const std::vector<std::string>& args) {

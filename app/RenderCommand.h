@@ -13,8 +13,9 @@
 
 namespace spctmview {
 
-// Runs the command on `dataset` (its current session and trial); reports to `out` what
-// was written and to `err` why nothing was. Returns the exit status: 0 written, 1 nothing
+// Runs the command on `dataset` (its current session and trial). Checks the outputs
+// first, writes the picture and the settings together (all or none) and reports to `err`
+// what was written or why nothing was. Returns the exit status: 0 written, 1 nothing
 // was drawn, the settings could not be read or a file could not be written, 2 an option
 // names something the dataset lacks (an unknown channel).
 int runRender(const RenderOptions& options, CArrayMEDataSetqv& dataset, std::ostream& out, std::ostream& err);

@@ -202,9 +202,13 @@ Draws a spectral view of the dataset straight into a PNG file, without windows.
                           applied when given (the picture is always placed anew)
   --save-settings FILE    after drawing, save the draw settings to FILE (a 302-byte
                           record), so a later figure can start from them
-  --out FILE.png          the image to write (required)
+  --out FILE.png          the image to write (required); - writes it to standard output
   --help                  this text
 )" + std::string(datasetOptionsHelp()) + R"(
+The image and the settings are written together: both files are replaced or, when
+either cannot be written, neither (the earlier files stay as they were). Messages go to
+standard error.
+
 Exit status: 0 written, 1 the image could not be drawn or written, 2 bad options.
 )";
 }

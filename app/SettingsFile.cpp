@@ -42,18 +42,11 @@ bool loadDrawSettings(CMEGSpctmDrawqv& engine, const std::string& path, std::ost
   return false;
 }
 
-bool saveDrawSettings(CMEGSpctmDrawqv& engine, const std::string& path, std::ostream& err) {
-  try {
-    CFile file(CString(path.c_str()), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
-    CArchive ar(&file, CArchive::store);
-    engine.serializeqv(ar);
-    ar.Close();
-    file.Close();
-    return true;
-  } catch (const CException& e) {
-    tell(err, path, e.what());
-  }
-  return false;
+std::vector<unsigned char> drawSettingsRecord(CMEGSpctmDrawqv& engine) {
+  CMemFile file;
+  CArchive ar(&file, CArchive::store);
+  engine.serializeqv(ar);  // flushes the archive into the file
+  return file.data();
 }
 
 }  // namespace spctmview

@@ -1,10 +1,12 @@
 // The draw settings of `spctm-view render` kept in a file between figures: the engine's
-// settings record, read before a figure is drawn and written after it. Called by the
-// render command. Every failure is told on `err` with the file's name and why.
+// settings record, read before a figure is drawn and made after it (the command writes it
+// with its other outputs). Called by the render command. Every failure of reading is told
+// on `err` with the file's name and why.
 #pragma once
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "draw/CMEGSpctmDrawqv.h"
 
@@ -15,8 +17,7 @@ namespace spctmview {
 // or ends before the record does; the values read before an early end stay loaded.
 bool loadDrawSettings(CMEGSpctmDrawqv& engine, const std::string& path, std::ostream& err);
 
-// Writes the engine's record to `path`, replacing the file. False when it cannot be
-// created or written.
-bool saveDrawSettings(CMEGSpctmDrawqv& engine, const std::string& path, std::ostream& err);
+// The bytes of the engine's record.
+std::vector<unsigned char> drawSettingsRecord(CMEGSpctmDrawqv& engine);
 
 }  // namespace spctmview

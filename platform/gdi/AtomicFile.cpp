@@ -72,6 +72,38 @@ std::string tempNameFor(const std::string& target) {
          std::to_string(g_tempCounter++) + ".tmp";
 }
 
+// The file that writing `path` replaces (a link's target) and whether it may be.
+struct Target {
+  std::string file;
+  bool exists = false;
+  mode_t mode = 0;
+  int error = 0;  // errno of the reason it may not be written, 0 when it may
+  bool regular() const { return !exists || S_ISREG(mode); }
+};
+
+Target targetOf(const std::string& path) {
+  Target t{path};
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    // A dangling link stays the target: the new file then takes the link's place.
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+      t.file = real;
+      std::free(real);
+    }
+  }
+  t.exists = ::stat(t.file.c_str(), &st) == 0;
+  if (!t.exists) {
+    if (errno != ENOENT) t.error = errno;
+    return t;
+  }
+  t.mode = st.st_mode;
+  // Replacing by rename needs only the folder's permission; a file its owner made
+  // read-only is refused as a direct write would be.
+  if (S_ISDIR(t.mode)) t.error = EISDIR;
+  else if (S_ISREG(t.mode) && ::faccessat(AT_FDCWD, t.file.c_str(), W_OK, AT_EACCESS) != 0) t.error = errno;
+  return t;
+}
+
 // What a failed rename of several files needs to put a target back.
 enum class Before { Absent, Linked, Unrestorable };
 
@@ -119,25 +151,14 @@ AtomicFile::AtomicFile(const std::string& path) : m_path(path), m_target(path) {
     m_ownsFd = false;
     return;
   }
-  struct stat st {};
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    // A dangling link stays the target: the new file then takes the link's place.
-    if (char* real = ::realpath(path.c_str(), nullptr)) {
-      m_target = real;
-      std::free(real);
-    }
-  }
-  const bool exists = ::stat(m_target.c_str(), &st) == 0;
-  if (!exists && errno != ENOENT) fail(errno);
-  if (exists && S_ISDIR(st.st_mode)) fail(EISDIR);
-  if (exists && !S_ISREG(st.st_mode)) {
+  const Target target = targetOf(path);
+  if (target.error) fail(target.error);
+  m_target = target.file;
+  if (!target.regular()) {
     m_fd = openCounted(m_target, O_WRONLY | O_NOCTTY);
     if (m_fd < 0) fail(errno);
     return;
   }
-  // Replacing by rename needs only the folder's permission; a file its owner made
-  // read-only is refused as a direct write would be.
-  if (exists && ::faccessat(AT_FDCWD, m_target.c_str(), W_OK, AT_EACCESS) != 0) fail(errno);
   for (int attempt = 0; m_fd < 0 && attempt < 100; ++attempt) {
     m_temp = tempNameFor(m_target);
     m_fd = openCounted(m_temp, O_RDWR | O_CREAT | O_EXCL, 0666);
@@ -151,8 +172,20 @@ AtomicFile::AtomicFile(const std::string& path) : m_path(path), m_target(path) {
     m_temp.clear();
     fail(EEXIST);
   }
-  if (exists) ::fchmod(m_fd, st.st_mode & 07777);  // the new file keeps the old one's permissions
+  if (target.exists) ::fchmod(m_fd, target.mode & 07777);  // the new file keeps the old one's permissions
   m_buffer.reserve(kBufferSize);
+}
+
+void AtomicFile::checkWritable(const std::string& path) {
+  if (path == "-") return;
+  const Target target = targetOf(path);
+  int err = target.error;
+  if (!err && !target.regular() && ::faccessat(AT_FDCWD, target.file.c_str(), W_OK, AT_EACCESS) != 0) err = errno;
+  // The temporary file is made in the target's folder.
+  if (!err && target.regular() &&
+      ::faccessat(AT_FDCWD, folderOf(target.file).c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+    err = errno;
+  if (err) throw CFileException(CFileException::causeFromErrno(err), err, CString(path.c_str()));
 }
 
 AtomicFile::~AtomicFile() { abandon(); }

@@ -23,6 +23,9 @@ class AtomicFile {
   explicit AtomicFile(const std::string& path);
   // Abandons the file unless it was committed.
   ~AtomicFile();
+  // Checks, without creating anything, what the constructor checks and that the
+  // temporary file could be made in the target's folder. Throws the same CFileException.
+  static void checkWritable(const std::string& path);
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;
 
