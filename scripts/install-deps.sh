@@ -14,7 +14,8 @@ packages=(
   libfreetype-dev    # glyph rendering for the platform's text
   libfontconfig-dev  # resolving font face names
   fonts-liberation2  # Liberation Sans, metric-compatible with Arial
-  libpng-dev         # PNG export of surfaces
+  libpng-dev         # reads PNG files back in tests and benchmarks
+  zlib1g-dev         # PNG export: deflate and CRC-32
   libfftw3-dev       # FFTs of the wavelet transform (double precision)
   libgtest-dev       # unit tests
   libgmock-dev       # mocks in unit tests

@@ -1,8 +1,8 @@
 // PNG files of what was drawn: a whole surface, a part of it, a bitmap, or the area a DC
 // draws into. The demo, the viewer and tests that leave images for a person to look at
-// use it. Writes 8-bit sRGB (the unused pixel byte is dropped) with fast compression;
-// files are written through the atomic writer (platform/gdi/AtomicFile.h), so a failed
-// write keeps the earlier file.
+// use it. Writes 8-bit sRGB (the unused pixel byte is dropped), compressed with zlib's
+// fastest level in bands of rows on several cores at once; files are written through the
+// atomic writer (platform/gdi/AtomicFile.h), so a failed write keeps the earlier file.
 #pragma once
 
 #include "platform/gdi/PixelSurface.h"
