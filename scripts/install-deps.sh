@@ -20,6 +20,10 @@ packages=(
   libgtest-dev       # unit tests
   libgmock-dev       # mocks in unit tests
   libbenchmark-dev   # benchmarks
+  libedf-dev         # EDF/EDF+/BDF/BDF+ recordings (EDFlib, BSD licence)
+  libsdl2-dev        # the interactive face of the UI platform (desktop windows, events)
+  xvfb               # a virtual X server for the tests of the interactive face
+  xdotool            # real input events for those tests
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(
