@@ -1,0 +1,31 @@
+#include "host/io/RecordingFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace {
+
+std::string lowerExtension(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext;
+}
+
+[[noreturn]] void readerMissing(const std::string& path, const char* format) {
+  throw RecordingError(path, "", std::string("the ") + format + " reader is not available in this build");
+}
+
+}  // namespace
+
+const char* knownRecordingExtensions() { return ".fif, .edf, .bdf, .vhdr"; }
+
+Recording readRecording(const std::string& path) {
+  const std::string ext = lowerExtension(path);
+  if (ext == ".fif") readerMissing(path, "FIF");
+  if (ext == ".edf" || ext == ".bdf") readerMissing(path, "EDF/BDF");
+  if (ext == ".vhdr") readerMissing(path, "BrainVision");
+  throw RecordingError(path, "",
+                       "not a recording this program reads (" + (ext.empty() ? std::string("no extension") : "extension " + ext) +
+                           "); known extensions: " + knownRecordingExtensions());
+}
