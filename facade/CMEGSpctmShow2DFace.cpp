@@ -3,6 +3,7 @@
 #include "windows/dialogs/CDlgEegSpctmShowStdSet.h"
 #include "windows/dialogs/CDlgMegSpctmShowStdSet.h"
 #include "windows/single/CDlgSpctm1C.h"
+#include "windows/topo/CDlgSpctmContourFieldLine.h"
 
 namespace {
 
@@ -19,16 +20,27 @@ CMEGSpctmShow2DFace::CMEGSpctmShow2DFace() = default;
 
 // The fixed order: the MEG standard-parameter dialog; for Act, Ctl and Rst in turn the MEG
 // flags, the MEG contour and the single-channel window; the EEG standard-parameter
-// dialog; for Act, Ctl and Rst the EEG flags and contour windows. The topographic windows
-// take their places in it with their classes. Kept here, in the one link that holds every
+// dialog; for Act, Ctl and Rst the EEG flags and contour windows. Kept here, in the one link that holds every
 // slot, so that no link's destructor runs out of turn. m_draw is a member, destroyed after
 // this body, so the engine outlives every window that points to it.
 CMEGSpctmShow2DFace::~CMEGSpctmShow2DFace() {
   deleteSlot(m_pDlgMegSetStd);
+  deleteSlot(m_pDlgMegCntMpAct);
+  deleteSlot(m_pDlgMegCntMpFieldLineAct);
   deleteSlot(m_pDlgOneChnlAct);
+  deleteSlot(m_pDlgMegCntMpCtl);
+  deleteSlot(m_pDlgMegCntMpFieldLineCtl);
   deleteSlot(m_pDlgOneChnlCtl);
+  deleteSlot(m_pDlgMegCntMpRst);
+  deleteSlot(m_pDlgMegCntMpFieldLineRst);
   deleteSlot(m_pDlgOneChnlRst);
   deleteSlot(m_pDlgEegSetStd);
+  deleteSlot(m_pDlgEegCntMpAct);
+  deleteSlot(m_pDlgEegCntMpFieldLineAct);
+  deleteSlot(m_pDlgEegCntMpCtl);
+  deleteSlot(m_pDlgEegCntMpFieldLineCtl);
+  deleteSlot(m_pDlgEegCntMpRst);
+  deleteSlot(m_pDlgEegCntMpFieldLineRst);
 }
 
 int CMEGSpctmShow2DFace::sendMessageX(int, int, int) { return 0; }

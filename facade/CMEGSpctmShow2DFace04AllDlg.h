@@ -25,13 +25,18 @@ class CMEGSpctmShow2DFace04AllDlg : public CMEGSpctmShow2DFace02Settings {
   int showSpctmDlgCtlOneChnl(CArrayMEDataSetqv* pDataSet, CWnd* pHostWnd);
   int showSpctmDlgRstOneChnl(CArrayMEDataSetqv* pDataSet, CWnd* pHostWnd);
 
-  // Code 4 (new data kind b): every existing single-channel window and its canvas take
-  // kind b, selected in its kind combo without a notification; the sender repaints.
-  // Code 5 (map selection of class a) concerns only the topographic windows. Every code
-  // is answered with 1.
+  // Code 4 (new data kind b): every existing MEG flags, MEG contour and single-channel
+  // window, in that order, and its canvas take kind b, selected in its kind combo without
+  // a notification; the contour canvases are invalidated without erasing; the sender
+  // repaints the rest. The EEG topographic windows are left alone.
+  // Code 5 (map selection of class a, 0 … 2): the MEG flags window of the class reads its
+  // controls, refreshes and invalidates its canvas without erasing; the MEG contour window
+  // of the class takes the engine's draw window. Every code is answered with 1.
   int sendMessageX(int nCode, int a, int b) override;
 
  private:
   int showSpctmDlgOneChnl(int nSpctmClass, CArrayMEDataSetqv* pDataSet, CWnd* pHostWnd);
+  void setDataKindAll(int nDataKind);
+  void takeMapSelect(int nSpctmClass);
 };
 #pragma GCC diagnostic pop

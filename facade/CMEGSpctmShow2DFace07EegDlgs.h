@@ -1,5 +1,7 @@
-// Facade link 07: the host's entry points for the EEG windows, the EEG standard
-// display-parameter dialog (template 2150); the EEG topographic windows join here.
+// Facade link 07: the host's entry points for the EEG windows: the EEG standard
+// display-parameter dialog (template 2150), the topographic flags windows (template 2151)
+// and contour field/line windows (template 2149) of the three spectral classes, and the
+// host window's repaint request.
 #pragma once
 
 #include "facade/CMEGSpctmShow2DFace06MegDlgs.h"
@@ -17,5 +19,16 @@ class CMEGSpctmShow2DFace07EegDlgs : public CMEGSpctmShow2DFace06MegDlgs {
   // see showSpctmSetStdDlg. 1; 0 after "Error creating Dialog!" when the dialog cannot be
   // created.
   int showEegSpctmSetStdDlg(CArrayMEDataSetqv* pDataSet, CWnd* pHostWnd);
+
+  // As the MEG link's show operations, for the EEG windows (see showTopoWindow).
+  int showEegSpctmDlgActCntMp(CArrayMEDataSetqv* pDataSet, CWnd* pHostWnd);
+  int showEegSpctmDlgCtlCntMap(CArrayMEDataSetqv* pDataSet, CWnd* pHostWnd);
+  int showEegSpctmDlgRstCntMap(CArrayMEDataSetqv* pDataSet, CWnd* pHostWnd);
+  int showEegSpctmDlgActCntMpFieldLine(CArrayMEDataSetqv* pDataSet, CWnd* pHostWnd);
+  int showEegSpctmDlgCtlCntMapFieldLine(CArrayMEDataSetqv* pDataSet, CWnd* pHostWnd);
+  int showEegSpctmDlgRstCntMapFieldLine(CArrayMEDataSetqv* pDataSet, CWnd* pHostWnd);
+
+  // The repaint request of the EEG Active flags window (see updateMegSpectrumShow).
+  int updateEegSpectrumShow();
 };
 #pragma GCC diagnostic pop

@@ -4,6 +4,7 @@
 #include "resources/Spctm1CResources.h"
 #include "resources/StdSetResources.h"
 #include "resources/TopoResources.h"
+#include "resources/TopoWindowResources.h"
 
 HINSTANCE spctmResources() {
   static ResourceModule module = [] {
@@ -12,6 +13,7 @@ HINSTANCE spctmResources() {
     addMeasureResources(m);
     addSpctm1CResources(m);
     addTopoResources(m);
+    addTopoWindowResources(m);
     return m;
   }();
   return &module;
