@@ -193,8 +193,8 @@ void store(CMDTrialqv& trial, const Plan& plan, Inputs& in) {
 }
 
 // Wavelet mode: one transform per source waveform, the kept windows summed and averaged.
-std::string computeWavelet(const MorletSettings& morlet, const EpochTiming& timing, const ParallelOptions& options,
-                           Inputs& in, Plan& plan) {
+std::string computeWavelet(const MorletSettings& morlet, Baseline baseline, const EpochTiming& timing,
+                           const ParallelOptions& options, Inputs& in, Plan& plan) {
   const MorletTransform transform(morlet, in.samples);
   const std::int64_t step = morlet.timeStep, T = transform.timePoints();
   const auto F = static_cast<std::int64_t>(plan.frequencies.size());
@@ -226,13 +226,13 @@ std::string computeWavelet(const MorletSettings& morlet, const EpochTiming& timi
     const double sources = static_cast<double>(work.waves.size());
     scale(work.active, 1.0 / sources);
     scale(work.control, 1.0 / sources);
-    work.results = deriveResults(work.active, work.control);
+    work.results = deriveResults(work.active, work.control, baseline);
   });
   return {};
 }
 
 // Accumulated mode: the segment spectra of every source's windows, one after another.
-std::string computeSegments(double samplingRateHz, std::int64_t length, const EpochTiming& timing,
+std::string computeSegments(double samplingRateHz, std::int64_t length, Baseline baseline, const EpochTiming& timing,
                             const ParallelOptions& options, Inputs& in, Plan& plan) {
   const std::int64_t perActive = length > 0 ? timing.active.length() / length : 0;
   const std::int64_t perControl = length > 0 ? timing.control.length() / length : 0;
@@ -258,7 +258,7 @@ std::string computeSegments(double samplingRateHz, std::int64_t length, const Ep
       addRows(segmentsOf(timing.active, perActive), 0, work.active, row * perActive, perActive);
       addRows(segmentsOf(timing.control, perControl), 0, work.control, row * perControl, perControl);
     }
-    work.results = deriveResults(work.active, work.control);
+    work.results = deriveResults(work.active, work.control, baseline);
   });
   return {};
 }
@@ -285,8 +285,9 @@ bool MorletSpctmComputation::computeTrialSpectra(CMDTrialqv& trial) {
   options.progress = m_progress;
   try {
     m_lastError = plan.accumulated
-                      ? computeSegments(morlet.samplingRateHz, m_settings.segmentLength, timing, options, in, plan)
-                      : computeWavelet(morlet, timing, options, in, plan);
+                      ? computeSegments(morlet.samplingRateHz, m_settings.segmentLength, m_settings.baseline, timing,
+                                        options, in, plan)
+                      : computeWavelet(morlet, m_settings.baseline, timing, options, in, plan);
   } catch (const std::exception& e) {
     m_lastError = std::string("spectral computation of \"") + trialName(trial) + "\" failed: " + e.what();
   }

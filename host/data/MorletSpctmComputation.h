@@ -18,8 +18,8 @@
 //   time axis counts segments: latency of time point t is t, the time step is the segment
 //   length, the spectral trials are marked accumulated and have no waveform range.
 // - Class 2 (Results) has the Active grid and axes and is derived by deriveResults: power
-//   as relative change against the Control mean per frequency, real and imaginary parts
-//   as differences against the Control mean.
+//   compared with Control per frequency by the settings' baseline (relative change by
+//   default), real and imaginary parts as differences against the Control mean.
 // A spectral trial whose grid keeps its size keeps its selection. Channels without a
 // waveform lose their spectral channels. Fails (trial unchanged, lastError says why)
 // when no channel has a waveform, sources disagree in channel count or waveform length,
@@ -29,11 +29,13 @@
 #include <cstdint>
 
 #include "host/compute/MorletSettings.h"
+#include "host/compute/SpctmResults.h"
 #include "host/data/SpctmComputation.h"
 
 struct SpctmComputationSettings {
   MorletSettings morlet;             // samplingRateHz is replaced by each trial's own
   std::int64_t segmentLength = 200;  // accumulated mode: raw samples per segment
+  Baseline baseline = Baseline::RelativeChange;  // how Results power compares with Control
   unsigned threads = 0;              // 0: one per available core
 };
 

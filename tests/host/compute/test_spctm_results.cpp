@@ -52,6 +52,46 @@ TEST(SpctmResults, ZeroControlPowerAndMismatchedInputs) {
   EXPECT_THROW(deriveResults(broken, control), std::invalid_argument);
 }
 
+// Every baseline against its formula written out independently over random spectra:
+// Control statistics recomputed here with a two-pass mean and an n - 1 spread.
+TEST(SpctmResults, EachBaselineFollowsItsFormulaPerFrequency) {
+  const std::int64_t T = 4, C = 5, F = 3;
+  SpctmArrays active(T, F), control(C, F);
+  unsigned state = 12345;
+  const auto next = [&] { return (state = state * 1103515245u + 12345u) % 1000 / 100.0 + 0.1; };
+  for (double& v : active.power) v = next();
+  for (double& v : control.power) v = next();
+  for (std::int64_t f = 0; f < F; ++f) {
+    double mean = 0, sq = 0;
+    for (std::int64_t t = 0; t < C; ++t) mean += control.power[control.at(t, f)];
+    mean /= C;
+    for (std::int64_t t = 0; t < C; ++t) sq += std::pow(control.power[control.at(t, f)] - mean, 2);
+    const double sd = std::sqrt(sq / (C - 1));
+    for (std::int64_t t = 0; t < T; ++t) {
+      const double a = active.power[active.at(t, f)];
+      const std::size_t i = active.at(t, f);
+      EXPECT_NEAR(deriveResults(active, control, Baseline::RelativeChange).power[i], a / mean - 1, 1e-12);
+      EXPECT_NEAR(deriveResults(active, control, Baseline::Ratio).power[i], a / mean, 1e-12);
+      EXPECT_NEAR(deriveResults(active, control, Baseline::LogRatio).power[i], std::log(a / mean) / std::log(10.0), 1e-12);
+      EXPECT_NEAR(deriveResults(active, control, Baseline::Decibels).power[i], 10 * std::log10(a) - 10 * std::log10(mean), 1e-9);
+      EXPECT_NEAR(deriveResults(active, control, Baseline::ZScore).power[i], (a - mean) / sd, 1e-12);
+    }
+  }
+}
+
+TEST(SpctmResults, UndefinedBaselinesReadZeroAndNamesRoundTrip) {
+  // f0: Control power constant (no spread), f1: Control power zero, Active zero at t0.
+  const SpctmArrays control = arrays(2, 2, {0, 0, 0, 0}, {0, 0, 0, 0}, {3, 0, 3, 0});
+  const SpctmArrays active = arrays(1, 2, {0, 0}, {0, 0}, {0, 5});
+  EXPECT_EQ(deriveResults(active, control, Baseline::ZScore).power, (std::vector<double>{0, 0}));
+  EXPECT_EQ(deriveResults(active, control, Baseline::LogRatio).power, (std::vector<double>{0, 0}));
+  EXPECT_EQ(deriveResults(active, control, Baseline::Ratio).power, (std::vector<double>{0, 0}));
+  for (Baseline b : {Baseline::RelativeChange, Baseline::Ratio, Baseline::LogRatio, Baseline::Decibels, Baseline::ZScore}) {
+    EXPECT_EQ(baselineByName(baselineName(b)), b);
+  }
+  EXPECT_FALSE(baselineByName("percent").has_value());
+}
+
 TEST(SegmentSpectrum, RowsFollowTheAmplitudeOfEachSegment) {
   // 1 kHz, 10 Hz; amplitude 1 in the first 600 samples, 3 after; segments of 200 samples
   // hold whole cycles, so the Hann-windowed coefficient is exact.
