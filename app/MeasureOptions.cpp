@@ -14,7 +14,7 @@ MeasureOptions parseMeasureOptions(const std::vector<std::string>& args) {
     OptionArg arg = splitOption(args[i]);
     const std::string& option = arg.name;
     if (option == "--help" || option == "-h") { o.help = true; continue; }
-    if (parseDatasetOption(o.dataset, option, arg.value)) continue;
+    if (parseDatasetOption(o.dataset, args, i)) continue;
     if (option == "--all-channels") { o.allChannels = true; continue; }
     if (option == "--list-missing") { o.listMissing = true; continue; }
     if (option == "--table") { o.table = true; continue; }
@@ -45,11 +45,12 @@ MeasureOptions parseMeasureOptions(const std::vector<std::string>& args) {
   }
   if (o.table && o.format == MeasureFormat::Csv) throw UsageError("--table has no CSV form; use --format text");
   if (o.format == MeasureFormat::Export && o.out.empty()) throw UsageError("--format export needs --out FILE");
+  checkDatasetOptions(o.dataset);
   return o;
 }
 
 std::string measureHelp() {
-  return R"(usage: spctm-view measure [options]
+  return R"(usage: spctm-view measure [FILE] [options]
 
 Measures the spectra of the dataset as the measurement dialog does and prints its text
 (or writes it with --out): the header of the mode, then the result lines.

@@ -62,7 +62,7 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
     std::string value = arg.value;
     o.given.push_back(option);
     if (option == "--help" || option == "-h") { o.help = true; continue; }
-    if (parseDatasetOption(o.dataset, option, value)) continue;
+    if (parseDatasetOption(o.dataset, args, i)) continue;
     if (option == "--wave") { o.wave = true; continue; }
     if (option == "--plain") { o.plain = true; continue; }
     if (option == "--grid") { o.grid = true; continue; }
@@ -124,11 +124,12 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args) {
     }
   }
   if (!o.help && o.out.empty()) throw UsageError("--out FILE.png is required");
+  checkDatasetOptions(o.dataset);
   return o;
 }
 
 std::string renderHelp() {
-  return R"(usage: spctm-view render --out FILE.png [options]
+  return R"(usage: spctm-view render [FILE] --out FILE.png [options]
 
 Draws a spectral view of the dataset straight into a PNG file, without windows.
 

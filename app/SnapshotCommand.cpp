@@ -72,7 +72,7 @@ SnapshotOptions parseSnapshotOptions(const std::vector<std::string>& args) {
       o.help = true;
       continue;
     }
-    if (parseDatasetOption(o.dataset, option, arg.value)) continue;
+    if (parseDatasetOption(o.dataset, args, i)) continue;
     if (parseSingleViewOption(o.single, arg, args, i)) continue;
     if (!option.starts_with("--")) throw UsageError("unexpected argument '" + option + "'");
     const std::string value = takeValue(arg, args, i);
@@ -92,11 +92,12 @@ SnapshotOptions parseSnapshotOptions(const std::vector<std::string>& args) {
   }
   if (!o.help && o.windows.empty()) throw UsageError("--window NAME is required");
   if (!o.help && o.out.empty()) throw UsageError(o.windows.size() > 1 ? "--out FOLDER is required" : "--out FILE.png is required");
+  checkDatasetOptions(o.dataset);
   return o;
 }
 
 std::string snapshotHelp() {
-  std::string text = R"(usage: spctm-view snapshot --window NAME [--window NAME ...] --out FILE.png|FOLDER [options]
+  std::string text = R"(usage: spctm-view snapshot [FILE] --window NAME [--window NAME ...] --out FILE.png|FOLDER [options]
 
 Draws windows of the display library, bound to the dataset, without a display, as a
 person would see them after opening them: frame, caption, every control. One facade opens

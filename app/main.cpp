@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/InfoCommand.h"
 #include "app/MeasureCommand.h"
 #include "app/RenderCommand.h"
 #include "app/SnapshotCommand.h"
@@ -21,6 +22,7 @@ constexpr Command kCommands[] = {
     {"measure", "measure the dataset's spectra as the measurement dialog does: text, export or CSV",
      spctmview::measureMain},
     {"snapshot", "draw a window of the library, bound to the dataset, into a PNG file", spctmview::snapshotMain},
+    {"info", "print what a recording file holds: channels, sampling rate, duration, events", spctmview::infoMain},
 };
 
 void usage(std::ostream& out) {

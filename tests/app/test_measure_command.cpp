@@ -73,7 +73,7 @@ TEST(MeasureOptions, ParsesEveryOptionAndRefusesWhatMeasuresNothing) {
       {{"--source", "7"}, "--source needs a whole number from 0 to 6, got '7'"},
       {{"--channel="}, "--channel needs a channel name"},
       {{"--out"}, "--out needs a value"},
-      {{"stray"}, "unexpected argument 'stray'"},
+      {{"run.fif", "stray"}, "unexpected argument 'stray'"},
   };
   for (const auto& [args, message] : mistakes) EXPECT_EQ(mistake(args), message) << args[0];
   EXPECT_TRUE(parseMeasureOptions({"--help"}).help);

@@ -87,7 +87,7 @@ TEST(RenderOptions, MistakesNameTheOptionAndWhatItAccepts) {
   }
   EXPECT_EQ(mistake({"--out"}), "--out needs a value");
   EXPECT_EQ(mistake({"--kind", "power"}), "--out FILE.png is required");
-  EXPECT_EQ(mistake({"out.png"}), "unexpected argument 'out.png'");
+  EXPECT_EQ(mistake({"run.fif", "out.png"}), "unexpected argument 'out.png'");  // one FILE
 }
 
 TEST(RenderCommand, UnknownChannelIsAUsageMistakeAndNothingToDrawAFailure) {
