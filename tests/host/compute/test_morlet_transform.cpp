@@ -228,11 +228,11 @@ TEST(MorletTransform, EdgeReachCoversWhereTheAmplitudeDrops) {
 // The normalisation docs/host-io.md states: a cosine at a frequency point comes out at its
 // amplitude within 0.3 % from 3 cycles on (what is left is the edge reach's 0.2 %). With
 // fewer cycles the wavelet's spectrum reaches the cosine's negative frequency and the
-// modulus ripples at twice the frequency: about 2 % at 2 cycles, 37 % at 1 cycle. A tenth
+// modulus ripples at twice the frequency: about 2 % at 2 cycles, up to 41 % at 1 cycle. A tenth
 // of the frequency off, the response follows the Gaussian exp(-(cycles * df / f)^2 / 2).
 TEST(MorletTransform, AmplitudeOfACosineAtFewCycles) {
   struct Case { double cycles, ripple; };
-  for (const Case c : {Case{1.0, 0.4}, Case{2.0, 0.025}, Case{3.0, 0.003}, Case{7.0, 0.003}}) {
+  for (const Case c : {Case{1.0, 0.42}, Case{2.0, 0.025}, Case{3.0, 0.003}, Case{7.0, 0.003}}) {
     MorletSettings s;
     s.lowHz = s.highHz = 20.0;
     s.frequencyCount = 1;
