@@ -57,7 +57,9 @@ fuzz:
 # the topographic flags (one patch per sensor on the head layout) and the Results power's
 # alpha decrease as a field, beta rebound as lines and gamma burst as both; and every
 # channel in columns: the Results power, then again from time point 40 on with the draw
-# settings the first saved (ranges, layout, grid).
+# settings the first saved (ranges, layout, grid); the twelve topographic windows (flags
+# and contour field/line, MEG and EEG, Act, Ctl, Rst) and four frames of the Results
+# windows' animation.
 run: build
 	@mkdir -p $(OUT)
 	$(BUILD)/bin/platform-demo $(OUT)/platform-demo.png
@@ -88,6 +90,18 @@ run: build
 	    --window-time 0,30 --at-hz 18 --window-freq 0,4 --size 1000x900 --out $(OUT)/lines-beta-$$m.png; \
 	  $(BUILD)/bin/spctm-view render --view fieldlines --modality $$m --class rst --kind power --at-ms 100 \
 	    --window-time 0,20 --at-hz 56 --window-freq 0,4 --size 1000x900 --out $(OUT)/fieldlines-gamma-$$m.png; \
+	done
+	@set -e; for m in meg eeg; do for c in act ctl rst; do \
+	  $(BUILD)/bin/spctm-view snapshot --window flags-$$m-$$c --select 10,40,0,38 --autofit \
+	    --out $(OUT)/window-flags-$$m-$$c.png; \
+	  $(BUILD)/bin/spctm-view snapshot --window field-$$m-$$c --select 20,40,2,6 --animate 1 \
+	    --out $(OUT)/window-field-$$m-$$c.png; \
+	done; done
+	@set -e; for n in 0 1 2 3; do \
+	  $(BUILD)/bin/spctm-view snapshot --window flags-meg-rst --select 0,30,0,38 --autofit --animate $$n \
+	    --out $(OUT)/animate-flags-meg-rst-$$n.png; \
+	  $(BUILD)/bin/spctm-view snapshot --window field-meg-rst --select 0,20,2,6 --animate $$n \
+	    --out $(OUT)/animate-field-meg-rst-$$n.png; \
 	done
 	$(BUILD)/bin/spctm-view render --view columns --class rst --kind power --columns 8 --grid \
 	  --select 60,70,0,38 --size 1800x1100 --out $(OUT)/columns-all.png \

@@ -8,20 +8,26 @@
 #include "app/DialogSnapshots.h"
 #include "app/OptionValues.h"
 #include "app/SingleSnapshots.h"
+#include "app/TopoSnapshots.h"
 #include "platform/ui/CPaintDC.h"
 #include "platform/ui/CWinApp.h"
 
 namespace spctmview {
 
 const std::vector<SnapshotWindow>& snapshotWindows() {
-  static const std::vector<SnapshotWindow> windows = {
-      {"stdset-meg", "the MEG standard display-parameter dialog", openStdSetMeg},
-      {"stdset-eeg", "the EEG standard display-parameter dialog", openStdSetEeg},
-      {"measure", "the measurement dialog after measuring the channel and all sensors", openMeasure},
-      {"single-act", "the single-channel window of the Active class", openSingleAct},
-      {"single-ctl", "the single-channel window of the Control class", openSingleCtl},
-      {"single-rst", "the single-channel window of the Results class", openSingleRst},
-  };
+  static const std::vector<SnapshotWindow> windows = [] {
+    std::vector<SnapshotWindow> all = {
+        {"stdset-meg", "the MEG standard display-parameter dialog", openStdSetMeg},
+        {"stdset-eeg", "the EEG standard display-parameter dialog", openStdSetEeg},
+        {"measure", "the measurement dialog after measuring the channel and all sensors", openMeasure},
+        {"single-act", "the single-channel window of the Active class", openSingleAct},
+        {"single-ctl", "the single-channel window of the Control class", openSingleCtl},
+        {"single-rst", "the single-channel window of the Results class", openSingleRst},
+    };
+    const std::vector<SnapshotWindow>& topo = topoSnapshotWindows();
+    all.insert(all.end(), topo.begin(), topo.end());
+    return all;
+  }();
   return windows;
 }
 
@@ -83,6 +89,8 @@ SnapshotOptions parseSnapshotOptions(const std::vector<std::string>& args) {
       o.spctmClass = spctmClassOf(option, value);
     } else if (option == "--kind") {
       o.dataKind = dataKindOf(option, value);
+    } else if (option == "--animate") {
+      o.animate = static_cast<int>(integerIn(option, value, 0, 100000));
     } else if (option == "--out") {
       if (value.empty()) throw UsageError("--out needs a file name");
       o.out = value;
@@ -114,6 +122,8 @@ display-parameter dialog derives labels the single-channel windows' colour scale
   text += R"(  --class act|ctl|rst     spectral class the window shows (default act; a single-*
                           window shows the class of its name)
   --kind real|imag|power  data kind the window shows (default power)
+  --animate N             a topographic window (flags-*, field-*) starts its animation and
+                          runs N timer ticks on the virtual clock before it is drawn
   --out FILE.png|FOLDER   the picture to write; with several windows the folder that
                           receives NAME.png for each (required)
   --help                  this text
@@ -125,7 +135,7 @@ int runSnapshot(const SnapshotOptions& options, CArrayMEDataSetqv& dataset, std:
   CWinApp app;  // headless: scripted services, virtual clock
   CMEGSpctmShow2DFaceqv face;
   face.m_draw.setDrawMEGData(&dataset);
-  SnapshotScene scene{dataset, face, options.spctmClass, options.dataKind, options.single};
+  SnapshotScene scene{dataset, face, options.spctmClass, options.dataKind, options.single, options.animate};
   std::string error;
   std::vector<CWnd*> opened;
   for (const std::string& name : options.windows) {

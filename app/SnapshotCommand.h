@@ -23,6 +23,7 @@ struct SnapshotScene {
   int spctmClass = 0;  // 0 Active, 1 Control, 2 Results
   int dataKind = 2;    // 0 real, 1 imaginary, 2 power
   SingleViewOptions single;  // what a single-channel window shows
+  int animate = 0;           // timer ticks a topographic window animates before drawing
 };
 
 // What the host holds before a window opens, from the scene's single-view options: the
@@ -53,6 +54,7 @@ struct SnapshotOptions {
   std::string out;                   // the picture, or with several windows their folder
   int spctmClass = 0;
   int dataKind = 2;
+  int animate = 0;  // --animate N
   SingleViewOptions single;
   DatasetOptions dataset;
 };
