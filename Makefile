@@ -94,13 +94,13 @@ run: build
 	@set -e; for m in meg eeg; do for c in act ctl rst; do \
 	  $(BUILD)/bin/spctm-view snapshot --window flags-$$m-$$c --select 10,40,0,38 --autofit \
 	    --out $(OUT)/window-flags-$$m-$$c.png; \
-	  $(BUILD)/bin/spctm-view snapshot --window field-$$m-$$c --select 20,40,2,6 --animate 1 \
+	  $(BUILD)/bin/spctm-view snapshot --window field-$$m-$$c --select 10,50,2,4 --animate 1 \
 	    --out $(OUT)/window-field-$$m-$$c.png; \
 	done; done
 	@set -e; for n in 0 1 2 3; do \
 	  $(BUILD)/bin/spctm-view snapshot --window flags-meg-rst --select 0,30,0,38 --autofit --animate $$n \
 	    --out $(OUT)/animate-flags-meg-rst-$$n.png; \
-	  $(BUILD)/bin/spctm-view snapshot --window field-meg-rst --select 0,20,2,6 --animate $$n \
+	  $(BUILD)/bin/spctm-view snapshot --window field-meg-rst --select 0,20,26,30 --animate $$n \
 	    --out $(OUT)/animate-field-meg-rst-$$n.png; \
 	done
 	$(BUILD)/bin/spctm-view render --view columns --class rst --kind power --columns 8 --grid \
