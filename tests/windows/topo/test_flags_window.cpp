@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "platform/ui/CPaintDC.h"
+#include "resources/TopoResources.h"
 #include "tests/windows/topo/TopoWindowTest.h"
 
 namespace topowindows {
@@ -185,6 +186,41 @@ TEST_F(FlagsWindowTest, WorkModesChooseTheirCursorsAndSensorViewTogglesVisibilit
   ASSERT_TRUE(user().chooseMenuCommand(dlg, ID_TOPO_TYPICAL_VIEW));
   user().moveMouse(screenOf(dlg, CPoint(60, 50)));
   EXPECT_EQ(app.currentCursor(), app.LoadCursor(IDC_TOPO_CURSOR_MOVE));
+}
+
+TEST_F(FlagsWindowTest, ARightClickOnTheCanvasOpensItsMenuAndNowhereElse) {
+  CDlgMegSpctmTopographicFlags& dlg = open();
+  CMEGDataqv& session = *data->getSessionData(-1);
+  const std::int64_t current = session.getTrialqv(-1)->getCurntChnlIndx();
+  const bool shown = session.isShowChnl4Alltrials(current);
+  script().queuePopupCommand(ID_CONTOURMAP_SWITCHSELECTION);
+  user().click(screenOf(dlg, CPoint(40, 40)), MouseButton::Right);
+  ASSERT_EQ(script().popups.size(), 1u);
+  EXPECT_NE(session.isShowChnl4Alltrials(current), shown);
+  // Over the buttons: no menu.
+  CRect button;
+  dlg.GetDlgItem(IDC_TOPO_APPLY)->GetWindowRect(&button);
+  user().click(button.CenterPoint(), MouseButton::Right);
+  EXPECT_EQ(script().popups.size(), 1u);
+}
+
+TEST_F(FlagsWindowTest, TheCanvasFollowsTheWindowsSizeTenPixelsIn) {
+  CDlgMegSpctmTopographicFlags& dlg = open();
+  CRect before;
+  dlg.m_wndMap.GetWindowRect(&before);
+  dlg.ScreenToClient(&before);
+  dlg.MoveWindow(0, 0, 900, 800);
+  app.pumpUntilIdle();
+  CRect client, canvas;
+  dlg.GetClientRect(&client);
+  dlg.m_wndMap.GetWindowRect(&canvas);
+  dlg.ScreenToClient(&canvas);
+  EXPECT_EQ(canvas.TopLeft(), before.TopLeft());
+  EXPECT_EQ(canvas.right, client.right - 10);
+  EXPECT_EQ(canvas.bottom, client.bottom - 10);
+  CRect inside;
+  dlg.m_wndMap.GetClientRect(&inside);
+  EXPECT_EQ(dlg.m_wndMap.m_nCanvasWidth, inside.Width()) << "drawn anew at the new size";
 }
 
 }  // namespace
