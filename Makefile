@@ -39,18 +39,23 @@ bench: deps
 	cmake --build $(BUILD_REL) -j $(JOBS)
 	@set -e; for b in $(BUILD_REL)/bin/bench_*; do echo "== $$b"; "$$b"; done
 
-# libFuzzer targets, built with clang and the sanitizers; each runs FUZZ_TIME seconds on a
-# scratch copy of its checked-in corpus (new findings stay in $(BUILD_FUZZ)/corpus). An
-# input running over 20 seconds counts as a finding, like a crash.
+# libFuzzer targets, built with clang and the sanitizers; each fuzz/corpus/NAME folder has
+# its target fuzz_NAME, which runs FUZZ_TIME seconds on a scratch copy of that corpus (new
+# findings stay in $(BUILD_FUZZ)/corpus). An input running over 20 seconds counts as a
+# finding, like a crash.
+FUZZ_NAMES := $(notdir $(wildcard fuzz/corpus/*))
+
 fuzz:
 	@scripts/install-deps.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
 	  -DSPCTM_FUZZ=ON -DSPCTM_BUILD_TESTS=OFF
-	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_draw_settings
-	@mkdir -p $(BUILD_FUZZ)/corpus/draw_settings
-	cp -n fuzz/corpus/draw_settings/* $(BUILD_FUZZ)/corpus/draw_settings/
-	$(BUILD_FUZZ)/bin/fuzz_draw_settings -max_total_time=$(FUZZ_TIME) -timeout=20 \
-	  -artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus/draw_settings
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) $(foreach n,$(FUZZ_NAMES),--target fuzz_$(n))
+	@set -e; for n in $(FUZZ_NAMES); do \
+	  mkdir -p $(BUILD_FUZZ)/corpus/$$n; \
+	  cp -n fuzz/corpus/$$n/* $(BUILD_FUZZ)/corpus/$$n/; \
+	  $(BUILD_FUZZ)/bin/fuzz_$$n -max_total_time=$(FUZZ_TIME) -timeout=20 \
+	    -artifact_prefix=$(BUILD_FUZZ)/$$n- $(BUILD_FUZZ)/corpus/$$n; \
+	done
 
 # The demo dataset's single-channel view of the sensor nearest the gamma burst for every
 # class and kind, the single-channel window of that sensor for every class; for MEG and EEG
