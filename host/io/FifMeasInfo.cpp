@@ -75,8 +75,10 @@ std::optional<FifTransform> deviceToHead(const FifBytes& bytes, const FifBlock& 
     FifTransform tr;
     for (std::uint64_t i = 0; i < 9; ++i) tr.rotation[i] = bytes.f32(at + 4 * i);
     for (std::uint64_t i = 0; i < 3; ++i) tr.move[i] = bytes.f32(at + 36 + 4 * i);
-    for (double v : tr.rotation)
-      if (!std::isfinite(v)) bytes.fail(t.pos, "the device-to-head transform holds a value that is not a number");
+    bool finite = true;
+    for (double v : tr.rotation) finite &= std::isfinite(v);
+    for (double v : tr.move) finite &= std::isfinite(v);
+    if (!finite) bytes.fail(t.pos, "the device-to-head transform holds a value that is not a number");
     return tr;
   }
   for (const FifBlock& child : block.children)

@@ -10,7 +10,7 @@ bool isSummingChannel(const std::string& name) { return name == "STI 014" || nam
 void risingEdges(std::span<const float> values, std::vector<RecordingEvent>& events) {
   std::int64_t previous = 0;
   for (std::size_t s = 0; s < values.size(); ++s) {
-    const std::int64_t value = std::isfinite(values[s]) ? std::llround(values[s]) : 0;
+    const std::int64_t value = std::fabs(values[s]) < 1e18f ? std::llround(values[s]) : 0;  // NaN fails too
     if (value > previous && value != 0) events.push_back({static_cast<std::int64_t>(s), value, {}});
     previous = value;
   }

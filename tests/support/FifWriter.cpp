@@ -186,6 +186,7 @@ void putInt(std::vector<std::uint8_t>& bytes, std::uint64_t pos, std::int32_t va
 Image fifImage(const Recording& rec, const Options& o) {
   Out out;
   Layout layout;
+  out.bytes.reserve(rec.samples.size() * valueBytes(o.sampleType) + rec.channels.size() * 128 + 4096);
   out.header(fif::tag::FileId, fif::type::IdStruct, fif::kIdBytes);
   for (std::int32_t v : {0x00010003, 1, 2, 1700000000, 0}) out.i32(v);
   layout.dirPointerTag = out.intTag(fif::tag::DirPointer, -1);
