@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "host/io/FifReader.h"
+
 namespace {
 
 std::string lowerExtension(const std::string& path) {
@@ -22,7 +24,7 @@ const char* knownRecordingExtensions() { return ".fif, .edf, .bdf, .vhdr"; }
 
 Recording readRecording(const std::string& path) {
   const std::string ext = lowerExtension(path);
-  if (ext == ".fif") readerMissing(path, "FIF");
+  if (ext == ".fif") return readFif(path);
   if (ext == ".edf" || ext == ".bdf") readerMissing(path, "EDF/BDF");
   if (ext == ".vhdr") readerMissing(path, "BrainVision");
   throw RecordingError(path, "",

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "host/io/FifReader.h"
+#include "host/io/RecordingFile.h"
 #include "host/io/StimEvents.h"
 #include "tests/host/io/FifTestRecording.h"
+#include "tests/support/DemoAsRecording.h"
 #include "tests/support/FileTesting.h"
 
 namespace {
@@ -135,6 +137,25 @@ TEST(FifReader, ReadsFromDiskAndNamesAFileItCannotOpen) {
   }
   filetesting::writeAll(dir / "empty.fif", "");
   EXPECT_THROW(readFif(dir / "empty.fif"), RecordingError);
+}
+
+TEST(FifReader, TheDemoRecordingComesBackThroughAFifFileChosenByItsExtension) {
+  filetesting::ScratchFolder dir;
+  DemoAsRecordingOptions demo;
+  demo.demo.epochs = 2;
+  const Recording original = demoAsRecording(demo);
+  fifwriter::writeFif(dir / "demo.FIF", original);
+  const Recording r = readRecording(dir / "demo.FIF");
+  ASSERT_EQ(r.channels.size(), original.channels.size());
+  for (std::size_t c = 0; c < r.channels.size(); ++c) {
+    EXPECT_EQ(r.channels[c].name, original.channels[c].name);
+    EXPECT_EQ(r.channels[c].type, original.channels[c].type) << r.channels[c].name;
+    EXPECT_EQ(r.channels[c].bad, original.channels[c].bad) << r.channels[c].name;
+    if (original.channels[c].hasPosition) expectNear(r.channels[c].position, original.channels[c].position, r.channels[c].name);
+  }
+  expectSameSamples(original, r);
+  ASSERT_EQ(r.events.size(), original.events.size());
+  for (std::size_t e = 0; e < r.events.size(); ++e) EXPECT_EQ(r.events[e].sample, original.events[e].sample);
 }
 
 Recording triggers(std::vector<std::pair<std::string, std::vector<float>>> channels) {
