@@ -114,6 +114,11 @@ std::vector<FifTag> directoryTags(const FifBytes& bytes, const FifTag& pointerTa
       why = "the directory entry at byte " + std::to_string(e) + " does not match the tag at byte " + std::to_string(pos);
       return {};
     }
+    // In file order and apart, so that no tag (and no data) is counted twice.
+    if (!tags.empty() && t.pos < tags.back().end()) {
+      why = "the directory entry at byte " + std::to_string(e) + " does not follow the one before it";
+      return {};
+    }
     tags.push_back(t);
   }
   return tags;

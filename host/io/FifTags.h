@@ -61,9 +61,11 @@ struct FifTagTree {
   std::vector<std::string> warnings;
 };
 
-// Reads the tags of a whole FIF file. Refuses a file that does not start with a file-id
-// tag, tags with negative sizes or backward `next` offsets, unbalanced block ends and
-// blocks nested deeper than kMaxFifBlockDepth.
+// Reads the tags of a whole FIF file. A directory is used only when its entries match the
+// tag headers at their offsets, in file order and without overlap; else a warning says why
+// and the tags are followed in file order. Refuses a file that does not start with a
+// file-id tag, tags with negative sizes or backward `next` offsets, unbalanced block ends
+// and blocks nested deeper than kMaxFifBlockDepth.
 inline constexpr int kMaxFifBlockDepth = 64;
 FifTagTree readFifTags(const FifBytes& bytes);
 

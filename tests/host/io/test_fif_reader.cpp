@@ -103,6 +103,16 @@ TEST(FifReader, DirectoryOrTagOrderReadTheSameAndADamagedDirectoryIsPassedBy) {
   const Recording passed = read(image);
   EXPECT_TRUE(hasWarning(passed, "directory is not usable"));
   expectSameSamples(original, passed);
+
+  // An entry repeating the first data buffer: used, it would count those samples twice.
+  fifwriter::Image repeated = fifwriter::fifImage(original, fiftest::options());
+  const FifBytes bytes(repeated.bytes, "x");
+  std::uint64_t entry = repeated.layout.directoryTag + 16;
+  while (bytes.i32(entry + 12) != static_cast<std::int32_t>(repeated.layout.firstBufferTag)) entry += 16;
+  std::copy_n(repeated.bytes.begin() + static_cast<std::ptrdiff_t>(entry), 16, repeated.bytes.begin() + static_cast<std::ptrdiff_t>(entry + 16));
+  const Recording once = read(repeated);
+  EXPECT_TRUE(hasWarning(once, "does not follow the one before it"));
+  expectSameSamples(original, once);
 }
 
 TEST(FifReader, SkipsInSamplesAndInBuffersBecomeZerosWithAWarning) {
