@@ -58,7 +58,9 @@ fuzz:
 	done
 
 # The demo dataset's single-channel view of the sensor nearest the gamma burst for every
-# class and kind, the single-channel window of that sensor for every class; for MEG and EEG
+# class and kind, the single-channel window of that sensor for every class, and in facade/
+# the three windows with both display-parameter dialogs opened by one facade (one shared
+# range in every colour scale); for MEG and EEG
 # the topographic flags (one patch per sensor on the head layout) and the Results power's
 # alpha decrease as a field, beta rebound as lines and gamma burst as both; and every
 # channel in columns: the Results power, then again from time point 40 on with the draw
@@ -82,6 +84,10 @@ run: build
 	done
 	$(BUILD)/bin/spctm-view snapshot --window stdset-meg --class rst --out $(OUT)/window-stdset-meg.png
 	$(BUILD)/bin/spctm-view snapshot --window stdset-eeg --class rst --kind real --out $(OUT)/window-stdset-eeg.png
+	@mkdir -p $(OUT)/facade
+	$(BUILD)/bin/spctm-view snapshot --window single-act --window single-ctl --window single-rst \
+	  --window stdset-meg --window stdset-eeg --class rst --channel MZO02 --select 85,95,30,35 \
+	  --out $(OUT)/facade
 	$(BUILD)/bin/spctm-view snapshot --window measure --class rst --channel MZO02 --select 10,30,26,30 \
 	  --out $(OUT)/window-measure.png
 	$(BUILD)/bin/spctm-view measure --class rst --all-channels --select 10,30,26,30 --format csv \

@@ -1,24 +1,9 @@
-// The engine's drawing objects and its binding to the host's current session and trial.
-// The initial settings are pinned by the fresh settings record (test_settings_archive.cpp)
-// and the standard range 0 .. 1 by the colour rules.
+// The engine's binding to the host's current session and trial. The initial settings are
+// pinned by the fresh settings record (test_settings_archive.cpp) and the standard range
+// 0 .. 1 by the colour rules.
 #include "tests/draw/DrawCanvas.h"
 
 using megdata::DatasetBuilder;
-
-TEST(DrawState, PensFontAndColourTablesComeWithTheEngine) {
-  CMEGSpctmDrawqv d;
-  EXPECT_EQ(d.m_penSelect.color(), 0x2C7DFFu);
-  EXPECT_EQ(d.m_penGridMinor.style(), PS_DOT);
-  EXPECT_EQ(d.m_penGridMinor.color(), 0xF87450u);
-  EXPECT_EQ(d.m_penGridMajor.color(), 0xF87428u);
-  EXPECT_EQ(d.m_penScale.color(), 0x1414FFu);
-  ASSERT_NE(d.m_pFont, nullptr);
-  LOGFONT lf;
-  ASSERT_NE(d.m_pFont->GetLogFont(&lf), 0);
-  EXPECT_EQ(lf.lfHeight, 12);
-  EXPECT_STREQ(lf.lfFaceName, L"Arial");
-  EXPECT_EQ(d.positiveTable(d.m_nColorDepth), d.m_pPositiveColor768);
-}
 
 TEST(DrawState, BindingFollowsTheCurrentSessionAndTrialAndFailsWithoutThem) {
   auto ds = DatasetBuilder().meg(L"MLC11", 0, 0).grid(4, 3).trial(L"A").trial(L"B").build();

@@ -1,8 +1,6 @@
-// The builder itself: defaults, inheritance between trials, missing pieces on purpose,
-// and clear errors for mistakes.
+// The builder itself: defaults, inheritance between trials and missing pieces on purpose.
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <utility>
 
 #include "tests/support/DatasetBuilder.h"
@@ -105,40 +103,6 @@ TEST(DatasetBuilder, MissingPiecesOnPurpose) {
   EXPECT_EQ(s->m_dProj2DScale, 3.0);
   EXPECT_EQ(s->m_dProj2DDepth, 4.0);
   EXPECT_EQ(s->getCurrentTrialPt(), nullptr);
-}
-
-TEST(DatasetBuilder, GridOfSensors) {
-  auto ds = DatasetBuilder().megGrid(5).trial(L"T").build();
-  CMDTrialqv* t = ds->getSessionData(-1)->getTrialqv(-1);
-  ASSERT_EQ(t->getTotalChannel(), 5);
-  EXPECT_EQ(t->getChannelName(4), L"M5");
-  EXPECT_EQ(t->getChannel(4)->m_dMeg2DX, 1.0);  // side 3: index 4 is row 1, column 1
-  EXPECT_EQ(t->getChannel(4)->m_dMeg2DY, 1.0);
-  EXPECT_EQ(t->m_dMeg2DXMax, 2.0);
-}
-
-TEST(DatasetBuilder, MistakesThrowWithTheirCause) {
-  auto fails = [](auto make) {
-    try {
-      make();
-    } catch (const std::invalid_argument& e) {
-      return std::string(e.what());
-    }
-    return std::string("no error");
-  };
-  EXPECT_EQ(fails([] { DatasetBuilder().bad(); }), "DatasetBuilder: bad() needs a channel added before it");
-  EXPECT_EQ(fails([] { DatasetBuilder().meg(L"A", 0, 0).spectra(0, byIndex()).build(); }),
-            "DatasetBuilder: spectra need grid(T, F) on their trial");
-  EXPECT_EQ(fails([] { DatasetBuilder().meg(L"A", 0, 0).grid(2, 2).spectrum(0, 0, 0, {1, 2, 3}).build(); }),
-            "DatasetBuilder: spectrum() array does not hold T*F values");
-  EXPECT_EQ(fails([] { DatasetBuilder().meg(L"A", 0, 0).grid(2, 2).spectrum(0, 4, 0, {1, 2, 3, 4}).build(); }),
-            "DatasetBuilder: spectrum() names a channel that does not exist");
-  EXPECT_EQ(fails([] { DatasetBuilder().grid(2, 2).latencies({1}).spectra(0, byIndex()).build(); }),
-            "DatasetBuilder: latencies hold a different count than the grid");
-  EXPECT_EQ(fails([] { DatasetBuilder().meg(L"A", 0, 0).currentChannel(1).build(); }),
-            "DatasetBuilder: currentChannel() is outside the channels");
-  EXPECT_EQ(fails([] { DatasetBuilder().trial(L"T").wave(0, {1}).wave(1, {1, 2}).build(); }),
-            "DatasetBuilder: wave() lengths differ within a trial");
 }
 
 }  // namespace
