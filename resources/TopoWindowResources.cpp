@@ -68,10 +68,10 @@ DialogTemplate flagsTemplate(UINT id) {
 DialogTemplate fieldLineTemplate(UINT id) {
   DialogTemplate t = windowTemplate(id, L"Spectral Countour Field/Line", IDR_MENU_CONTOUR_FIELDLINE, 384, 351);
   t.items = {
-      templateItem(C::ComboBox, IDC_TOPO_CLASS, L"", 64, 3, 62, 60, kCombo),
-      templateItem(C::ComboBox, IDC_TOPO_KIND, L"", 130, 3, 62, 60, kCombo),
-      templateItem(C::ComboBox, IDC_CONTOUR_DISPLAY, L"", 196, 3, 48, 60, kCombo),
-      templateItem(C::Button, IDC_TOPO_LINK_ONE, L"Link One Spctm", 250, 5, 64, 10, kCheck),
+      templateItem(C::ComboBox, IDC_TOPO_CLASS, L"", 64, 3, 52, 60, kCombo),
+      templateItem(C::ComboBox, IDC_TOPO_KIND, L"", 120, 3, 70, 60, kCombo),
+      templateItem(C::ComboBox, IDC_CONTOUR_DISPLAY, L"", 194, 3, 48, 60, kCombo),
+      templateItem(C::Button, IDC_TOPO_LINK_ONE, L"Link One Spctm", 248, 5, 66, 10, kCheck),
       templateItem(C::Button, IDC_TOPO_AUTOFIT_COLOR, L"Autofit Color", 318, 5, 60, 10, kCheck),
       templateItem(C::Button, IDC_TOPO_LABEL, L"Label", 64, 19, 30, 10, kCheck),
       templateItem(C::Button, IDC_TOPO_RADIOLOGY, L"Radiology", 98, 19, 46, 10, kCheck),

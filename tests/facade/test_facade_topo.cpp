@@ -108,6 +108,8 @@ TEST_F(FacadeTest, EveryTopographicShowOpensItsWindowOnceBoundAndLinked) {
     EXPECT_EQ(dlg.m_pFace, &face);
     EXPECT_EQ(dlg.m_pDraw, &face.m_draw);
     EXPECT_FALSE(dlg.GetDlgItem(IDC_TOPO_CLASS)->IsWindowEnabled());
+    const wchar_t* const classNames[] = {L"Active", L"Control", L"Results"};
+    EXPECT_EQ(dlg.GetDlgItem(IDC_TOPO_CLASS)->GetWindowText(), CString(classNames[s.spctmClass]));
     // Linked to the class's single-channel window (created hidden) and the modality's dialog.
     CDlgSpctm1C* single = oneChnl(face, s.spctmClass);
     ASSERT_NE(single, nullptr);

@@ -134,6 +134,7 @@ void CDlgSpctmTopographicFlags::setDrawEngine(CMEGSpctmDrawqv* pDraw) {
 void CDlgSpctmTopographicFlags::setSpctmClass(int nSpctmClass) {
   m_nSpctmClass = nSpctmClass;
   m_wndMap.m_nSpctmClass = nSpctmClass;
+  if (m_cmbSpctmClass.GetSafeHwnd()) m_cmbSpctmClass.SetCurSel(nSpctmClass);
 }
 
 void CDlgSpctmTopographicFlags::setDataKind(int nDataKind) {
@@ -157,7 +158,8 @@ CSpctmTrialqv* CDlgSpctmTopographicFlags::spctmTrial4Window(std::int64_t& T, std
 }
 
 void CDlgSpctmTopographicFlags::OnSelchangeClass() {
-  setSpctmClass(m_cmbSpctmClass.GetCurSel());
+  m_nSpctmClass = m_cmbSpctmClass.GetCurSel();
+  m_wndMap.m_nSpctmClass = m_nSpctmClass;
   m_wndMap.Invalidate(TRUE);
 }
 

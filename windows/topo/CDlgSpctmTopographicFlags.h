@@ -29,7 +29,8 @@ class CDlgSpctmTopographicFlags : public CDialog {
 
   // The draw engine of the window and of its canvas.
   void setDrawEngine(CMEGSpctmDrawqv* pDraw);
-  // The spectral class (0 Active, 1 Control, 2 Results) of the window and its canvas.
+  // The spectral class (0 Active, 1 Control, 2 Results) of the window and its canvas, also
+  // selected in the class combo box (without a selection-change notification).
   void setSpctmClass(int nSpctmClass);
   // The data kind (0 real, 1 imaginary, 2 power) of the window and its canvas, selected in
   // the kind combo box without a selection-change notification.
