@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 #include <ostream>
 
 #include "app/DatasetOptionValues.h"
@@ -99,9 +100,9 @@ std::unique_ptr<CArrayMEDataSetqv> loadFile(const DatasetOptions& options, const
     err << "spctm-view " << command << ": " << message << "\n";
   };
   try {
-    const Recording recording = readRecording(options.file);
+    Recording recording = readRecording(options.file);
     for (const std::string& w : recording.warnings) build.note("warning: " + w);
-    auto dataset = buildRecordingDataset(recording, build);
+    auto dataset = buildRecordingDataset(std::move(recording), build);
     endBar();
     return dataset;
   } catch (const RecordingError& e) {

@@ -129,8 +129,7 @@ std::int64_t transformMarginSamples(const MorletSettings& settings) {
   return static_cast<std::int64_t>(std::ceil(reach));
 }
 
-std::unique_ptr<CArrayMEDataSetqv> buildRecordingDataset(const Recording& recording,
-                                                         const RecordingDatasetOptions& options) {
+std::unique_ptr<CArrayMEDataSetqv> buildRecordingDataset(Recording recording, const RecordingDatasetOptions& options) {
   const auto report = [&](std::string_view stage, int percent) {
     if (options.progress) options.progress(stage, percent);
   };
@@ -172,6 +171,7 @@ std::unique_ptr<CArrayMEDataSetqv> buildRecordingDataset(const Recording& record
     session->setShowChnl4Alltrials(index, 1);
     session->setShowZoomChnl(index, ch.type == ChannelType::Eeg ? kEegGain : kMegGain);
   }
+  std::vector<float>().swap(recording.samples);  // the trials hold their own copies now
   average->setSpctmSources(epochs);
   for (std::int64_t t = 0; t < session->getTotalTrial(); ++t) layOut(*session, *session->getTrialqv(t));
 

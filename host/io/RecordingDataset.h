@@ -44,8 +44,9 @@ struct RecordingDatasetOptions {
 // Samples the lowest frequency's wavelet reaches on either side (3 envelope sigmas).
 std::int64_t transformMarginSamples(const MorletSettings& settings);
 
-// Throws std::invalid_argument when nothing can be shown (no channel of the kinds asked
-// for, no epoch left, unusable windows or spectra settings) and std::runtime_error when
-// the average's spectra cannot be computed.
-std::unique_ptr<CArrayMEDataSetqv> buildRecordingDataset(const Recording& recording,
-                                                         const RecordingDatasetOptions& options);
+// Takes the recording by value and frees its samples once the epochs hold their copies,
+// before the spectra are computed (move it in to keep one copy at a time). Throws
+// std::invalid_argument when nothing can be shown (no channel of the kinds asked for, no
+// epoch left, unusable windows or spectra settings) and std::runtime_error when the
+// average's spectra cannot be computed.
+std::unique_ptr<CArrayMEDataSetqv> buildRecordingDataset(Recording recording, const RecordingDatasetOptions& options);
