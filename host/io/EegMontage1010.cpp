@@ -113,6 +113,69 @@ std::vector<Electrode1010> eegElectrodes1010() {
   return out;
 }
 
+namespace {
+
+// A row of the 10-05 system: as Row, with every half step between midline and two steps
+// below the 10 % line. Rows whose ring number is 1 (Fp, O, OI, I) run along a circle of
+// constant polar angle from the midline to their one lateral electrode.
+struct Row1005 {
+  const char* inner;
+  const char* outer;
+  double midlinePolar;
+  bool front;
+  double ringAzimuth;
+  int ringNumber;
+};
+
+const Row1005 kRows1005[] = {
+    {"Fp", "Fp", 90.0, true, 108.0, 1},     {"AFp", "AFp", 78.75, true, 117.0, 7},
+    {"AF", "AF", 67.5, true, 126.0, 7},     {"AFF", "AFF", 56.25, true, 135.0, 7},
+    {"F", "F", 45.0, true, 144.0, 7},       {"FFC", "FFT", 33.75, true, 153.0, 7},
+    {"FC", "FT", 22.5, true, 162.0, 7},     {"FCC", "FTT", 11.25, true, 171.0, 7},
+    {"C", "T", 0.0, true, 180.0, 7},        {"CCP", "TTP", 11.25, false, 189.0, 7},
+    {"CP", "TP", 22.5, false, 198.0, 7},    {"CPP", "TPP", 33.75, false, 207.0, 7},
+    {"P", "P", 45.0, false, 216.0, 7},      {"PPO", "PPO", 56.25, false, 225.0, 7},
+    {"PO", "PO", 67.5, false, 234.0, 7},    {"POO", "POO", 78.75, false, 243.0, 7},
+    {"O", "O", 90.0, false, 252.0, 1},      {"OI", "OI", 101.25, false, 252.0, 1},
+    {"I", "I", 112.5, false, 252.0, 1},
+};
+
+// Half step h (1 = "1h", 2 = "1", 3 = "3h", ..., 8 = "7" on the 10 % line, 10 = "9").
+SphericalAngles halfStepAngles(const Row1005& row, int h) {
+  const double midlineAzimuth = row.front ? 90.0 : 270.0;
+  if (row.ringNumber == 1)
+    return {row.midlinePolar, midlineAzimuth + (row.ringAzimuth - midlineAzimuth) * h / 2.0};
+  if (h == 8) return {kRingPolar, row.ringAzimuth};
+  if (h > 8) return {kRingPolar + (kBelowRingPolar - kRingPolar) * (h - 8) / 2.0, row.ringAzimuth};
+  const Point3 midline = unitVector({row.midlinePolar, midlineAzimuth});
+  return anglesOf(alongRowCircle(midline, unitVector({kRingPolar, row.ringAzimuth}), h / 8.0));
+}
+
+}  // namespace
+
+std::vector<Electrode1010> eegElectrodes1005() {
+  std::vector<Electrode1010> out;
+  out.push_back({"Nz", {kBelowRingPolar, 90.0}});
+  for (const Row1005& row : kRows1005) {
+    const int steps = row.ringNumber == 1 ? 2 : 10;
+    std::vector<Electrode1010> left, right;
+    for (int h = steps; h >= 1; --h) {
+      const SphericalAngles a = halfStepAngles(row, h);
+      const bool half = h % 2 == 1;
+      const int number = row.ringNumber == 1 ? 1 : (half ? h : h - 1);
+      const std::string prefix = h >= 7 ? row.outer : row.inner;
+      const std::string suffix = half ? "h" : "";
+      left.push_back({prefix + std::to_string(number) + suffix, a});
+      right.insert(right.begin(),
+                   {prefix + std::to_string(number + 1) + suffix, {a.polarDeg, mirroredAzimuth(a.azimuthDeg)}});
+    }
+    out.insert(out.end(), left.begin(), left.end());
+    out.push_back({std::string(row.inner) + "z", {row.midlinePolar, row.front ? 90.0 : 270.0}});
+    out.insert(out.end(), right.begin(), right.end());
+  }
+  return out;
+}
+
 std::vector<Sensor> eegMontage1010(double radiusMetres) {
   std::vector<Sensor> sensors;
   for (const Electrode1010& e : eegElectrodes1010()) {

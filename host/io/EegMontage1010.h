@@ -29,6 +29,15 @@ struct Electrode1010 {
 // (this reproduces the textbook angles, e.g. F3 at 60 degrees from the vertex).
 std::vector<Electrode1010> eegElectrodes1010();
 
+// The 10-05 system on the same sphere: rows every 11.25 degrees of polar angle on the
+// midline (Fp, AFp, AF, AFF, F, FFC, FC, FCC, C, CCP, CP, CPP, P, PPO, PO, POO, O, then OI
+// and I below the 10 % line at the back) and, within a row, twice as many steps as the
+// 10-10 system: the position "kh" lies halfway between k and the next one toward the
+// midline (C1h between Cz and C1, T9h between T7 and T9). Contains every electrode of
+// eegElectrodes1010() at the same angles, and the 10-10 names that list leaves out
+// (AF1, AF5, AF9, PO1, ...); 336 positions, front to back.
+std::vector<Electrode1010> eegElectrodes1005();
+
 // The montage as sensors on a sphere of `radiusMetres` centred on the head origin.
 std::vector<Sensor> eegMontage1010(double radiusMetres = 0.092);
 

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "host/io/BrainVisionReader.h"
+#include "host/io/EdfReader.h"
 #include "host/io/FifReader.h"
 
 namespace {
@@ -14,10 +16,6 @@ std::string lowerExtension(const std::string& path) {
   return ext;
 }
 
-[[noreturn]] void readerMissing(const std::string& path, const char* format) {
-  throw RecordingError(path, "", std::string("the ") + format + " reader is not available in this build");
-}
-
 }  // namespace
 
 const char* knownRecordingExtensions() { return ".fif, .edf, .bdf, .vhdr"; }
@@ -25,8 +23,8 @@ const char* knownRecordingExtensions() { return ".fif, .edf, .bdf, .vhdr"; }
 Recording readRecording(const std::string& path) {
   const std::string ext = lowerExtension(path);
   if (ext == ".fif") return readFif(path);
-  if (ext == ".edf" || ext == ".bdf") readerMissing(path, "EDF/BDF");
-  if (ext == ".vhdr") readerMissing(path, "BrainVision");
+  if (ext == ".edf" || ext == ".bdf") return readEdf(path);
+  if (ext == ".vhdr") return readBrainVision(path);
   throw RecordingError(path, "",
                        "not a recording this program reads (" + (ext.empty() ? std::string("no extension") : "extension " + ext) +
                            "); known extensions: " + knownRecordingExtensions());

@@ -9,8 +9,7 @@
 #include "host/io/Recording.h"
 
 // The recording in `path`. Throws RecordingError for an extension no reader takes (naming
-// the known ones), for a format whose reader is not built in, and for whatever the
-// format's reader refuses.
+// the known ones) and for whatever the format's reader refuses.
 Recording readRecording(const std::string& path);
 
 // The known extensions, for messages: ".fif, .edf, .bdf, .vhdr".

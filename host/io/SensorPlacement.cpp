@@ -1,11 +1,10 @@
 #include "host/io/SensorPlacement.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <numbers>
 
-#include "host/io/EegMontage1010.h"
+#include "host/io/ChannelLabels.h"
+#include "host/io/StandardMontage.h"
 
 namespace {
 
@@ -13,28 +12,10 @@ constexpr double kHeadRadius = 0.092;   // metres, the montage's sphere
 constexpr double kRingRadius = 0.11;    // a little outside the head
 constexpr double kRingHeight = -0.03;   // below the equator
 
-std::string lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
-
-std::string modernName(const std::string& lowerName) {
-  static const std::pair<const char*, const char*> kAliases[] = {{"t3", "t7"}, {"t4", "t8"}, {"t5", "p7"}, {"t6", "p8"}};
-  for (const auto& [old, now] : kAliases) {
-    if (lowerName == old) return now;
-  }
-  return lowerName;
-}
-
 }  // namespace
 
 std::optional<Point3> montagePosition(const std::string& name) {
-  static const std::vector<Sensor> montage = eegMontage1010(kHeadRadius);
-  const std::string wanted = modernName(lower(name));
-  for (const Sensor& s : montage) {
-    if (lower(s.name) == wanted) return s.position;
-  }
-  return std::nullopt;
+  return standardPosition(electrodeNameOf(name), kHeadRadius);
 }
 
 SensorPlacement placeSensors(const std::vector<RecordingChannel>& channels) {

@@ -18,8 +18,9 @@ struct SensorPlacement {
   std::vector<std::string> onRing;       // names placed on the ring
 };
 
-// The 10-10 position (metres, head frame) of an electrode name, case-insensitively, with
-// the older names T3, T4, T5, T6 for T7, T8, P7, P8; none for an unknown name.
+// The standard 10-10/10-05 position (metres, head frame) of an electrode name, as
+// standardPosition() finds it (no case, the usual aliases such as T3 for T7) after a
+// reference suffix such as "-REF" is removed; none for an unknown name.
 std::optional<Point3> montagePosition(const std::string& name);
 
 SensorPlacement placeSensors(const std::vector<RecordingChannel>& channels);

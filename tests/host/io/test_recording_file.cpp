@@ -5,7 +5,10 @@
 #include <string>
 
 #include "host/io/RecordingFile.h"
+#include "tests/support/BrainVisionTestWriter.h"
 #include "tests/support/DemoAsRecording.h"
+#include "tests/support/EdfTestWriter.h"
+#include "tests/support/FileTesting.h"
 
 namespace {
 
@@ -72,6 +75,21 @@ TEST(RecordingFile, RefusesUnknownExtensionsNamingTheKnownOnes) {
   EXPECT_NE(text.find(".csv"), std::string::npos) << text;
   EXPECT_NE(text.find(".fif, .edf, .bdf, .vhdr"), std::string::npos) << text;
   EXPECT_NE(errorOf("/tmp/noextension").find("no extension"), std::string::npos);
+}
+
+TEST(RecordingFile, ChoosesTheEdfAndBrainVisionReadersWhateverTheCase) {
+  filetesting::ScratchFolder dir;
+  EdfTestFile edf;
+  edf.records = 1;
+  edf.signals = {{"EEG Cz", "", "uV", -32768.0, 32767.0, -32768, 32767, 10, std::vector<int>(10, 5)}};
+  writeEdfTestFile(dir / "a.EDF", edf);
+  EXPECT_EQ(readRecording(dir / "a.EDF").format, "EDF+");
+  edf.bdf = true;
+  writeEdfTestFile(dir / "b.bdf", edf);
+  EXPECT_EQ(readRecording(dir / "b.bdf").format, "BDF+");
+  BrainVisionTestFile bv;
+  bv.channels = {{"Cz", 1.0, "uV", {1.0, 2.0}, {}}};
+  EXPECT_EQ(readRecording(writeBrainVisionTestFiles(dir / "", "c", bv)).format, "BrainVision");
 }
 
 }  // namespace
