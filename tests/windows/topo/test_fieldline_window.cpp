@@ -1,7 +1,9 @@
 // The contour field/line window as a person uses it: the typed time–frequency window and
 // its range texts, the animation's own stepping (widths taken at the start, the wrap at the
 // end of the time axis), its failure on a zero step, dragging, and the display choices.
+#include "host/render/HostRenderResources.h"
 #include "platform/ui/CPaintDC.h"
+#include "platform/ui/UiServices.h"
 #include "tests/windows/topo/TopoWindowTest.h"
 
 namespace topowindows {
@@ -112,6 +114,30 @@ TEST_F(FieldLineWindowTest, DisplayAndKindChoicesRecomputeTheField) {
   EXPECT_LT(dlg.m_wndMap.m_dSensorMax, 0.0);
   app.pumpUntilIdle();
   writeWindowPng(dlg, outputPath("topo-fieldline-both-imag.png"));
+}
+
+TEST_F(FieldLineWindowTest, ViewMenuCommandsChangeTheCanvasAndTheFrameSizeOnlyWhenAccepted) {
+  CDlgMegSpctmContourFieldLine& dlg = open();
+  CStaticSpctmContourMapqv& map = dlg.m_wndMap;
+  ASSERT_TRUE(user().chooseMenuCommand(dlg, ID_CONTOUR_SWITCH_LINE_COLOR));
+  EXPECT_EQ(map.m_nLineColorMode, 0);
+  ASSERT_TRUE(user().chooseMenuCommand(dlg, ID_CONTOUR_SHOW_HEAD_SHAPE));
+  EXPECT_EQ(map.m_bShowHeadShape, 1);
+
+  // The frame-size dialog: cancelled first, then a new size accepted.
+  const int size = map.m_nProjection2DSize;
+  script().queueModalScript([this](CDialog& d) { user().clickControl(d, IDCANCEL); });
+  ASSERT_TRUE(user().chooseMenuCommand(dlg, ID_CONTOUR_SET_FRAME_SIZE));
+  EXPECT_EQ(map.m_nProjection2DSize, size);
+  script().queueModalScript([this](CDialog& d) {
+    d.GetDlgItem(IDC_FRAME_2D_SIZE)->SetWindowText(L"240");
+    user().clickControl(d, IDOK);
+  });
+  ASSERT_TRUE(user().chooseMenuCommand(dlg, ID_CONTOUR_SET_FRAME_SIZE));
+  EXPECT_EQ(map.m_nProjection2DSize, 240);
+  EXPECT_EQ(script().modalDialogsRun, 2);
+  app.pumpUntilIdle();
+  writeWindowPng(dlg, outputPath("topo-fieldline-head-black-lines.png"));
 }
 
 }  // namespace
