@@ -106,7 +106,7 @@ std::string seconds(std::int64_t samples, double rate) {
 void readFifRawData(const FifBytes& bytes, const FifTagTree& tree, const FifMeasInfo& info, Recording& out) {
   const FifBlock& raw = rawBlock(bytes, tree);
   const std::size_t nchan = info.scales.size();
-  const std::uint64_t maxSamples = (4 * bytes.size() + (256ull << 20)) / (4 * nchan);
+  const std::uint64_t maxSamples = (4 * bytes.size() + (64ull << 20)) / (4 * nchan);
 
   std::vector<Piece> pieces;
   std::int64_t total = 0, lastBufferSamples = 0, pendingSkipBuffers = 0, skipped = 0, skips = 0;

@@ -14,5 +14,5 @@
 // the measurement info gives them), sets out.truncated, adds warnings for skips and for an
 // early end. Throws RecordingError when there is no raw data block, no sample at all, a
 // buffer that is not a whole number of samples, or a skip that would make the recording
-// far larger than the file (at most 4 x the file's size + 256 MiB of samples).
+// far larger than the file (at most 4 x the file's size + 64 MiB of samples).
 void readFifRawData(const FifBytes& bytes, const FifTagTree& tree, const FifMeasInfo& info, Recording& out);

@@ -89,6 +89,25 @@ TEST(FifReader, PositionsLandInTheHeadFrameThroughTheDeviceTransform) {
   EXPECT_NEAR(bytes.f32(r0 + 4), -(original.channels[0].position.x - 0.002), 1e-6);
 }
 
+TEST(FifReader, TheTransformMayBeStoredHeadToDeviceAndUnitMultipliersScale) {
+  const Recording original = fiftest::recording(100);
+  fifwriter::Options o = fiftest::options();
+  o.directory = false;
+  fifwriter::Image image = fifwriter::fifImage(original, o);
+  // The same transform stored the other way round: frames swapped, and with them the
+  // forward and inverse halves.
+  const auto data = static_cast<std::ptrdiff_t>(image.layout.sfreqTag + 20 + 16);
+  fifwriter::putInt(image.bytes, static_cast<std::uint64_t>(data), fif::frame::Head);
+  fifwriter::putInt(image.bytes, static_cast<std::uint64_t>(data) + 4, fif::frame::Device);
+  std::swap_ranges(image.bytes.begin() + data + 8, image.bytes.begin() + data + 56, image.bytes.begin() + data + 56);
+  // The first channel's values in thousandths of its unit.
+  fifwriter::putInt(image.bytes, image.layout.firstChInfoTag + 16 + 76, -3);
+  const Recording r = read(image);
+  for (std::size_t c = 0; c < 2; ++c) expectNear(r.channels[c].position, original.channels[c].position, r.channels[c].name);
+  for (std::size_t s = 0; s < 100; s += 7) EXPECT_FLOAT_EQ(r.channel(0)[s], original.channel(0)[s] * 1e-3f) << s;
+  EXPECT_EQ(r.channel(1)[5], original.channel(1)[5]);
+}
+
 TEST(FifReader, DirectoryOrTagOrderReadTheSameAndADamagedDirectoryIsPassedBy) {
   const Recording original = fiftest::recording();
   fifwriter::Options plain = fiftest::options();
