@@ -26,6 +26,12 @@ std::string number(double v) {
   return buf;
 }
 
+std::string milliseconds(std::int64_t samples, double rateHz) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.6g", static_cast<double>(samples) * 1000.0 / rateHz);
+  return buf;
+}
+
 std::string seconds(std::int64_t sample, double rateHz) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.3f s", static_cast<double>(sample) / rateHz);
@@ -122,13 +128,18 @@ Epochs cutEpochs(const Recording& recording, const EpochingOptions& options) {
   const EpochWindowsMs& w = options.windows;
   checkWindow("Active", w.activeBeginMs, w.activeEndMs, rate);
   checkWindow("Control", w.controlBeginMs, w.controlEndMs, rate);
-  if (options.marginSamples < 0) throw std::invalid_argument("the epoch margin cannot be negative");
+  if (options.marginSamples < 0 || options.alignStimulusTo < 1) {
+    throw std::invalid_argument("the epoch margin cannot be negative nor the alignment below 1");
+  }
 
   // Sample offsets from the event: the windows, and the epoch around both with margins.
   const std::int64_t activeBegin = msToSamples(w.activeBeginMs, rate), activeEnd = msToSamples(w.activeEndMs, rate);
   const std::int64_t controlBegin = msToSamples(w.controlBeginMs, rate), controlEnd = msToSamples(w.controlEndMs, rate);
   const std::int64_t spanBegin = std::min(activeBegin, controlBegin), spanEnd = std::max(activeEnd, controlEnd);
-  const std::int64_t start = spanBegin - options.marginSamples, stop = spanEnd + options.marginSamples;
+  const std::int64_t align = options.alignStimulusTo;
+  const std::int64_t need = options.marginSamples - spanBegin;   // the event's sample in the epoch, at least
+  const std::int64_t lead = (need / align + (need % align > 0 ? 1 : 0)) * align;  // rounded up to a multiple
+  const std::int64_t start = -lead, stop = spanEnd + options.marginSamples;
 
   Epochs epochs;
   epochs.samplesPerEpoch = stop - start;
@@ -153,8 +164,7 @@ Epochs cutEpochs(const Recording& recording, const EpochingOptions& options) {
 
   const std::string kind = describeEventChoice(options.event);
   const auto kept = static_cast<std::int64_t>(epochs.firstSamples.size());
-  const std::string span = number(static_cast<double>(start) * 1000.0 / rate) + " to " +
-                           number(static_cast<double>(stop) * 1000.0 / rate) + " ms";
+  const std::string span = milliseconds(start, rate) + " to " + milliseconds(stop, rate) + " ms";
   epochs.messages.push_back(std::to_string(kept) + " epochs of " + std::to_string(epochs.matched) + " events of " +
                             kind + " (" + span + " around each, the transform's margin included)");
   if (epochs.outside > 0) {

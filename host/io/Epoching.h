@@ -44,6 +44,9 @@ struct EpochingOptions {
   EpochWindowsMs windows;
   RejectionLimits reject;
   std::int64_t marginSamples = 0;  // kept on both sides of the windows for the transform
+  // The margin before the windows grows until the event's sample in the epoch is a
+  // multiple of this (the transform's time step), so that latency 0 is a time point.
+  std::int64_t alignStimulusTo = 1;
 };
 
 struct Epochs {

@@ -151,6 +151,7 @@ std::unique_ptr<CArrayMEDataSetqv> buildRecordingDataset(Recording recording, co
   }
   EpochingOptions epoching = options.epoching;
   epoching.marginSamples = transformMarginSamples(morlet);
+  epoching.alignStimulusTo = morlet.timeStep;
   plan.epochs = cutEpochs(recording, epoching);
   for (const std::string& m : plan.epochs.messages) note(m);
   for (const std::string& r : plan.epochs.rejections) note("rejected " + r);

@@ -75,6 +75,14 @@ TEST(Epoching, WindowsFollowTheSamplingRate) {
   EXPECT_EQ(epochs.firstSamples.front(), 1000 - 50);
   EXPECT_DOUBLE_EQ(epochs.timing.latencyMs(75), 100.0);
 
+  // The event's sample in the epoch rounded up to a multiple of 20: 60, one sample earlier.
+  options.alignStimulusTo = 20;
+  options.marginSamples = 3;
+  const Epochs aligned = cutEpochs(rec, options);
+  EXPECT_EQ(aligned.timing.stimulusSample, 60);
+  EXPECT_EQ(aligned.samplesPerEpoch, 60 + 75 + 3);
+  EXPECT_EQ(aligned.firstSamples.front(), 1000 - 60);
+
   options.windows.activeEndMs = options.windows.activeBeginMs;
   EXPECT_NE(failure(rec, options).find("Active window"), std::string::npos);
 }

@@ -68,15 +68,16 @@ TEST(RecordingDataset, TheDemoRecordingGivesBackItsEpochsWaveformsAndFlags) {
   EXPECT_EQ(session->isGoodChnl4Alltrials(bad), 0);
   EXPECT_EQ(session->isGoodChnl4Alltrials(indexOf(average, L"Oz")), 1);
 
-  // Epoch 2 starts 589 samples (350 ms Control + 239 margin) before its trigger, in fT / µV.
+  // Epoch 2 starts 590 samples (350 ms Control + 239 margin, to a multiple of the 10-sample
+  // step) before its trigger, in fT / µV.
   const megdata::EpochTiming& timing = session->getTrialqv(2)->getEpochTiming();
-  EXPECT_EQ(timing.stimulusSample, 589);
+  EXPECT_EQ(timing.stimulusSample, 590);
   const std::int64_t oz = indexOf(average, L"Oz"), meg = indexOf(average, L"MZO01");
   const double* wave = session->getTrialqv(2)->getChannel(oz)->getDataWave();
   const std::span<const double> source = demo.wave(1, demo.channelIndex("Oz"));
-  for (std::int64_t k : {0, 500, 1500}) EXPECT_NEAR(wave[k], source[static_cast<std::size_t>(600 - 589 + k)], 1e-4);
+  for (std::int64_t k : {0, 500, 1500}) EXPECT_NEAR(wave[k], source[static_cast<std::size_t>(600 - 590 + k)], 1e-4);
   const double* megWave = session->getTrialqv(3)->getChannel(meg)->getDataWave();
-  EXPECT_NEAR(megWave[700], demo.wave(2, demo.channelIndex("MZO01"))[711], 1e-3);
+  EXPECT_NEAR(megWave[700], demo.wave(2, demo.channelIndex("MZO01"))[710], 1e-3);
   EXPECT_FALSE(notes.empty());
   EXPECT_NE(notes.front().find("4 epochs of 4 events of code 1"), std::string::npos) << notes.front();
 }
