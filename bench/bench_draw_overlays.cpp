@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "draw/CMEGSpctmDrawqv.h"
+#include "platform/gdi/CBitmap.h"
 #include "tests/support/DatasetBuilder.h"
 
 namespace {
