@@ -9,15 +9,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <span>
 #include <vector>
 
 #include "host/io/ChannelLabels.h"
+#include "host/io/StimEvents.h"
 
 namespace {
 
@@ -126,19 +125,26 @@ int completeRecordsCopy(const std::string& path, int fd, const HeaderSizes& s, s
     }
     at += got;
   }
-  char field[9];
-  std::snprintf(field, sizeof field, "%-8lld", static_cast<long long>(records));
-  if (::pwrite(copy, field, 8, 236) != 8) {
+  std::string field = std::to_string(records);
+  const bool fits = field.size() <= 8;  // the header's field holds 8 digits
+  field.resize(8, ' ');
+  if (!fits || ::pwrite(copy, field.data(), 8, 236) != 8) {
     ::close(copy);
     throw RecordingError(path, "", "cannot copy the complete data records");
   }
   return copy;
 }
 
-// Closes the file descriptor and EDFlib's handle whatever happens.
+// The file as EDFlib opens it: the file itself, or an in-memory copy of its complete
+// records; EDFlib's handle and the copy are closed whatever happens.
 struct OpenEdf {
-  int handle = -1;
+  std::string path;  // what EDFlib opens
   int copyFd = -1;
+  int handle = -1;
+  std::unique_ptr<edf_hdr_struct> hdr = std::make_unique<edf_hdr_struct>();
+  OpenEdf() = default;
+  OpenEdf(const OpenEdf&) = delete;
+  OpenEdf& operator=(const OpenEdf&) = delete;
   ~OpenEdf() {
     if (handle >= 0) {
       std::lock_guard lock(edflibMutex());
@@ -148,63 +154,12 @@ struct OpenEdf {
   }
 };
 
-const char* formatName(int filetype) {
-  switch (filetype) {
-    case EDFLIB_FILETYPE_EDFPLUS: return "EDF+";
-    case EDFLIB_FILETYPE_BDF: return "BDF";
-    case EDFLIB_FILETYPE_BDFPLUS: return "BDF+";
-    default: return "EDF";
-  }
-}
-
-// The samples per data record most signals share (the larger on a tie): the recording's
-// rate. Signals at other rates are left out with a warning.
-int mainSamplesPerRecord(const edf_hdr_struct& hdr) {
-  std::map<int, int> count;
-  for (int i = 0; i < hdr.edfsignals; ++i) ++count[hdr.signalparam[i].smp_in_datarecord];
-  int best = 0, bestCount = 0;
-  for (const auto& [n, c] : count)
-    if (c >= bestCount) best = n, bestCount = c;
-  return best;
-}
-
-// Trigger codes of a Status/trigger channel: one event where the value changes to a
-// non-zero one.
-void addTriggerEvents(std::span<const float> values, std::vector<RecordingEvent>& events) {
-  float previous = 0.0f;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    if (values[i] != previous && values[i] != 0.0f)
-      events.push_back({static_cast<std::int64_t>(i), static_cast<std::int64_t>(values[i]), {}});
-    previous = values[i];
-  }
-}
-
-void readSignal(const std::string& path, int handle, int signal, bool statusBits, double factor, float* out,
-                std::int64_t count) {
-  constexpr int kChunk = 1 << 16;
-  std::vector<double> physical(statusBits ? 0 : kChunk);
-  std::vector<int> digital(statusBits ? kChunk : 0);
-  for (std::int64_t at = 0; at < count;) {
-    const int want = static_cast<int>(std::min<std::int64_t>(kChunk, count - at));
-    const int got = statusBits ? edfread_digital_samples(handle, signal, want, digital.data())
-                               : edfread_physical_samples(handle, signal, want, physical.data());
-    if (got <= 0) throw RecordingError(path, "", "signal " + std::to_string(signal + 1) + " cannot be read after sample " + std::to_string(at));
-    for (int i = 0; i < got; ++i)
-      out[at + i] = statusBits ? static_cast<float>(digital[static_cast<std::size_t>(i)] & 0xFFFF)
-                               : static_cast<float>(physical[static_cast<std::size_t>(i)] * factor);
-    at += got;
-  }
-}
-
-}  // namespace
-
-Recording readEdf(const std::string& path) {
+// Checks the sizes in the header against the file's; a file cut short, longer than
+// announced or with an unknown record count is handed to EDFlib as a copy of its complete
+// records, with a warning in `rec`.
+void chooseSource(const std::string& path, OpenEdf& file, Recording& rec) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw RecordingError(path, "", std::strerror(errno));
-  OpenEdf file;
-  Recording rec;
-  rec.path = path;
-  std::string openPath = path;
   try {
     const HeaderSizes sizes = readHeaderSizes(path, fd);
     const std::int64_t complete = (sizes.fileBytes - sizes.headerBytes) / sizes.recordBytes;
@@ -225,74 +180,127 @@ Recording readEdf(const std::string& path) {
     } else if (sizes.fileBytes > expected) {
       rec.warnings.push_back(std::to_string(sizes.fileBytes - expected) + " bytes after the last data record were ignored.");
     }
+    file.path = path;
     if (sizes.fileBytes != expected) {
       file.copyFd = completeRecordsCopy(path, fd, sizes, records);
-      openPath = "/proc/self/fd/" + std::to_string(file.copyFd);
+      file.path = "/proc/self/fd/" + std::to_string(file.copyFd);
     }
   } catch (...) {
     ::close(fd);
     throw;
   }
   ::close(fd);
+}
 
-  auto hdr = std::make_unique<edf_hdr_struct>();
-  {
-    std::lock_guard lock(edflibMutex());
-    if (edfopen_file_readonly(openPath.c_str(), hdr.get(), EDFLIB_READ_ALL_ANNOTATIONS) != 0)
-      throw RecordingError(path, "", edflibErrorText(hdr->filetype));
-    file.handle = hdr->handle;
+void openWithEdflib(const std::string& path, OpenEdf& file) {
+  std::lock_guard lock(edflibMutex());
+  if (edfopen_file_readonly(file.path.c_str(), file.hdr.get(), EDFLIB_READ_ALL_ANNOTATIONS) != 0)
+    throw RecordingError(path, "", edflibErrorText(file.hdr->filetype));
+  file.handle = file.hdr->handle;
+}
+
+const char* formatName(int filetype) {
+  switch (filetype) {
+    case EDFLIB_FILETYPE_EDFPLUS: return "EDF+";
+    case EDFLIB_FILETYPE_BDF: return "BDF";
+    case EDFLIB_FILETYPE_BDFPLUS: return "BDF+";
+    default: return "EDF";
   }
-  rec.format = formatName(hdr->filetype);
-  if (hdr->datarecord_duration <= 0) throw RecordingError(path, "", "the data records have no duration");
-  const bool bdf = hdr->filetype == EDFLIB_FILETYPE_BDF || hdr->filetype == EDFLIB_FILETYPE_BDFPLUS;
-  const int perRecord = mainSamplesPerRecord(*hdr);
-  rec.samplingRateHz = perRecord * static_cast<double>(EDFLIB_TIME_DIMENSION) / static_cast<double>(hdr->datarecord_duration);
-  rec.sampleCount = hdr->datarecords_in_file * perRecord;
+}
 
+// The samples per data record most signals share (the larger on a tie): the recording's
+// rate.
+int mainSamplesPerRecord(const edf_hdr_struct& hdr) {
+  std::map<int, int> count;
+  for (int i = 0; i < hdr.edfsignals; ++i) ++count[hdr.signalparam[i].smp_in_datarecord];
+  int best = 0, bestCount = 0;
+  for (const auto& [n, c] : count)
+    if (c >= bestCount) best = n, bestCount = c;
+  return best;
+}
+
+// The signals at the main rate; the others are named in a warning.
+std::vector<int> signalsAtMainRate(const edf_hdr_struct& hdr, int perRecord, Recording& rec) {
   std::vector<int> kept;
   std::string leftOut;
-  for (int i = 0; i < hdr->edfsignals; ++i) {
-    const edf_param_struct& p = hdr->signalparam[i];
-    if (p.smp_in_datarecord != perRecord) {
-      leftOut += (leftOut.empty() ? "" : ", ") + trimmed(p.label);
-      continue;
-    }
-    kept.push_back(i);
+  for (int i = 0; i < hdr.edfsignals; ++i) {
+    if (hdr.signalparam[i].smp_in_datarecord == perRecord) kept.push_back(i);
+    else leftOut += (leftOut.empty() ? "" : ", ") + trimmed(hdr.signalparam[i].label);
   }
   if (!leftOut.empty())
-    rec.warnings.push_back("Signals at another sampling rate than " + std::to_string(rec.samplingRateHz) + " Hz are left out: " + leftOut + ".");
+    rec.warnings.push_back("Signals at another sampling rate than " + std::to_string(rec.samplingRateHz) +
+                           " Hz are left out: " + leftOut + ".");
+  return kept;
+}
 
-  rec.samples.resize(kept.size() * static_cast<std::size_t>(rec.sampleCount));
+// Reads `count` samples of one signal into `out`: physical values times `factor`, or, for
+// a status channel, the low 16 bits of the stored numbers.
+void readSignal(const std::string& path, int handle, int signal, bool statusBits, double factor, float* out,
+                std::int64_t count) {
+  constexpr int kChunk = 1 << 16;
+  std::vector<double> physical(statusBits ? 0 : kChunk);
+  std::vector<int> digital(statusBits ? kChunk : 0);
+  for (std::int64_t at = 0; at < count;) {
+    const int want = static_cast<int>(std::min<std::int64_t>(kChunk, count - at));
+    const int got = statusBits ? edfread_digital_samples(handle, signal, want, digital.data())
+                               : edfread_physical_samples(handle, signal, want, physical.data());
+    if (got <= 0) throw RecordingError(path, "", "signal " + std::to_string(signal + 1) + " cannot be read after sample " + std::to_string(at));
+    for (int i = 0; i < got; ++i)
+      out[at + i] = statusBits ? static_cast<float>(digital[static_cast<std::size_t>(i)] & 0xFFFF)
+                               : static_cast<float>(physical[static_cast<std::size_t>(i)] * factor);
+    at += got;
+  }
+}
+
+// One channel per kept signal: name and type from the label, SI unit, samples.
+void readChannels(const std::string& path, const OpenEdf& file, const std::vector<int>& kept, Recording& rec) {
+  const bool bdf = file.hdr->filetype == EDFLIB_FILETYPE_BDF || file.hdr->filetype == EDFLIB_FILETYPE_BDFPLUS;
+  const auto count = static_cast<std::size_t>(rec.sampleCount);
+  rec.samples.resize(kept.size() * count);
   for (std::size_t c = 0; c < kept.size(); ++c) {
-    const edf_param_struct& p = hdr->signalparam[kept[c]];
+    const edf_param_struct& p = file.hdr->signalparam[kept[c]];
     const UnitScale unit = siUnitOf(p.physdimension);
     const bool electrode = std::string(p.transducer).find("lectrode") != std::string::npos;
     const ChannelLabel label = channelLabelOf(p.label, unit.unit, electrode);
-    RecordingChannel ch;
-    ch.name = label.name;
-    ch.type = label.type;
+    const bool stim = label.type == ChannelType::Stim;
     // BioSemi's Status channel stores trigger bits as numbers (physical = digital) and the
     // amplifier's state above bit 16; a trigger channel with another scale is read as values.
-    const bool statusBits = label.type == ChannelType::Stim && bdf && p.phys_min == p.dig_min && p.phys_max == p.dig_max;
-    ch.unit = label.type == ChannelType::Stim ? "" : unit.unit;
-    float* out = rec.samples.data() + c * static_cast<std::size_t>(rec.sampleCount);
-    readSignal(path, file.handle, kept[c], statusBits, label.type == ChannelType::Stim ? 1.0 : unit.factor, out, rec.sampleCount);
-    if (label.type == ChannelType::Stim) {
-      if (!statusBits)
-        for (std::int64_t i = 0; i < rec.sampleCount; ++i) out[i] = std::round(out[i]);
-      addTriggerEvents(rec.channel(c), rec.events);
-    }
-    rec.channels.push_back(std::move(ch));
+    const bool statusBits = stim && bdf && p.phys_min == p.dig_min && p.phys_max == p.dig_max;
+    float* out = rec.samples.data() + c * count;
+    readSignal(path, file.handle, kept[c], statusBits, stim ? 1.0 : unit.factor, out, rec.sampleCount);
+    if (stim && !statusBits) std::transform(out, out + count, out, [](float v) { return std::round(v); });
+    rec.channels.push_back({label.name, label.type, stim ? "" : unit.unit, false, {}, {}, false});
   }
+}
 
-  for (long long n = 0; n < hdr->annotations_in_file; ++n) {
+// EDF+/BDF+ annotations as events with their text, at the nearest sample.
+void addAnnotations(const OpenEdf& file, Recording& rec) {
+  for (long long n = 0; n < file.hdr->annotations_in_file; ++n) {
     edf_annotation_struct a{};
     if (edf_get_annotation(file.handle, static_cast<int>(n), &a) != 0) continue;
     const auto sample = static_cast<std::int64_t>(
         std::llround(static_cast<double>(a.onset) * rec.samplingRateHz / static_cast<double>(EDFLIB_TIME_DIMENSION)));
-    if (sample < 0 || sample >= rec.sampleCount) continue;
-    rec.events.push_back({sample, 0, a.annotation});
+    if (sample >= 0 && sample < rec.sampleCount) rec.events.push_back({sample, 0, a.annotation});
   }
+}
+
+}  // namespace
+
+Recording readEdf(const std::string& path) {
+  Recording rec;
+  rec.path = path;
+  OpenEdf file;
+  chooseSource(path, file, rec);
+  openWithEdflib(path, file);
+  const edf_hdr_struct& hdr = *file.hdr;
+  rec.format = formatName(hdr.filetype);
+  if (hdr.datarecord_duration <= 0) throw RecordingError(path, "", "the data records have no duration");
+  const int perRecord = mainSamplesPerRecord(hdr);
+  rec.samplingRateHz = perRecord * static_cast<double>(EDFLIB_TIME_DIMENSION) / static_cast<double>(hdr.datarecord_duration);
+  rec.sampleCount = hdr.datarecords_in_file * perRecord;
+  readChannels(path, file, signalsAtMainRate(hdr, perRecord, rec), rec);
+  rec.events = eventsFromStimChannels(rec);
+  addAnnotations(file, rec);
   std::stable_sort(rec.events.begin(), rec.events.end(),
                    [](const RecordingEvent& a, const RecordingEvent& b) { return a.sample < b.sample; });
   return rec;

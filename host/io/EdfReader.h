@@ -1,7 +1,7 @@
 // Reading EDF, EDF+, BDF and BDF+ recordings through EDFlib: every ordinary signal at the
 // recording's main sampling rate becomes a channel (type from the label's type word, unit
 // scaled to SI), EDF+/BDF+ annotations become events with their text, and a Status or
-// trigger channel gives one event per change to a non-zero value (BDF: its low 16 bits).
+// trigger channel gives events at its rising edges (StimEvents.h; BDF Status: low 16 bits).
 // Called by readRecording(); thread-safe (opening and closing are serialised).
 #pragma once
 

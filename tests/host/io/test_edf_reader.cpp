@@ -87,7 +87,7 @@ TEST(EdfReader, PlainBdfStatusChannelGivesTriggerEventsFromItsLow16Bits) {
   EdfTestSignal status{"Status", "Triggers and Status", "Boolean", -8388608, 8388607, -8388608, 8388607, 100, {}};
   // The high byte carries the amplifier's state bits, which must not make triggers.
   for (int i = 0; i < 200; ++i) {
-    const int code = (i >= 20 && i < 25) ? 3 : (i >= 150 && i < 160) ? 258 : (i >= 160 && i < 170) ? 7 : 0;
+    const int code = (i >= 20 && i < 25) ? 3 : (i >= 150 && i < 160) ? 7 : (i >= 160 && i < 170) ? 258 : 0;
     status.digital.push_back(static_cast<int>(0xFF0000 | code) - (1 << 24) + (i == 100 ? 0x10000 : 0));
   }
   f.signals = {eeg, status};
@@ -106,9 +106,9 @@ TEST(EdfReader, PlainBdfStatusChannelGivesTriggerEventsFromItsLow16Bits) {
   EXPECT_EQ(rec.events[0].sample, 20);
   EXPECT_EQ(rec.events[0].code, 3);
   EXPECT_EQ(rec.events[1].sample, 150);
-  EXPECT_EQ(rec.events[1].code, 258);
+  EXPECT_EQ(rec.events[1].code, 7);
   EXPECT_EQ(rec.events[2].sample, 160);
-  EXPECT_EQ(rec.events[2].code, 7);
+  EXPECT_EQ(rec.events[2].code, 258);
   EXPECT_TRUE(rec.events[2].text.empty());
 }
 
