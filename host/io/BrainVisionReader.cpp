@@ -84,8 +84,10 @@ void readSamples(const std::string& dataPath, const BrainVisionHeader& h, const 
   }
 }
 
-// Events from the markers: Stimulus and Response markers (and any other with a text) at
-// their sample; segment starts are boundaries, not events.
+// Events from the markers at their sample: a Stimulus marker with a code ("S  1") is a
+// trigger (code, no text) like a trigger channel's; a Response marker keeps its text
+// ("R 12") beside its code, so responses are chosen apart from stimuli; other markers
+// are texts. Segment starts are boundaries, not events.
 void addMarkerEvents(const std::vector<BrainVisionMarker>& markers, Recording& rec) {
   std::int64_t outside = 0;
   for (const BrainVisionMarker& m : markers) {
@@ -95,8 +97,8 @@ void addMarkerEvents(const std::vector<BrainVisionMarker>& markers, Recording& r
       continue;
     }
     const std::string text = m.description.empty() ? m.type : m.description;
-    const bool trigger = m.type == "Stimulus" || m.type == "Response";
-    rec.events.push_back({m.position, trigger ? brainVisionMarkerCode(m.description) : 0, text});
+    const std::int64_t code = m.type == "Stimulus" || m.type == "Response" ? brainVisionMarkerCode(m.description) : 0;
+    rec.events.push_back({m.position, code, m.type == "Stimulus" && code != 0 ? std::string() : text});
   }
   if (outside > 0)
     rec.warnings.push_back(std::to_string(outside) + " marker" + (outside == 1 ? " lies" : "s lie") +

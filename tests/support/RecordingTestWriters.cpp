@@ -22,14 +22,7 @@ WrittenUnit writtenUnitOf(const std::string& si) {
   return {"", 1.0};
 }
 
-std::string labelOf(const RecordingChannel& ch) {
-  switch (ch.type) {
-    case ChannelType::Eeg: return "EEG " + ch.name;
-    case ChannelType::MegMag:
-    case ChannelType::MegGrad: return "MEG " + ch.name;
-    default: return ch.name;
-  }
-}
+std::string labelOf(const RecordingChannel& ch) { return ch.type == ChannelType::Eeg ? "EEG " + ch.name : ch.name; }
 
 }  // namespace
 

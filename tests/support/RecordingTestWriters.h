@@ -1,8 +1,9 @@
 // Saves a Recording (typically the demo, tests/support/DemoAsRecording.h) as an EDF+/BDF+
 // or a BrainVision recording, so tests and visual checks can read the same data back from
 // each format. EDF+/BDF+: one signal per channel, 16 or 24 bits spanning the channel's
-// range, labels with their type word ("EEG Oz", "MEG MZO01", "EOG ..."), units µV and fT
-// (fT/cm); events with a text become annotations, trigger channels stay channels.
+// range, EEG labels with their type word ("EEG Oz"), the others by name (MEG known by its
+// unit, fT or fT/cm), EEG in µV; events with a text become annotations, trigger channels
+// stay channels.
 // BrainVision: 32-bit floats in µV / fT, trigger channels left out, events as Stimulus
 // markers "S  <code>" or comments.
 #pragma once

@@ -60,8 +60,9 @@ TEST_P(BrainVisionRoundTrip, SamplesScaledByResolutionAndUnit) {
   ASSERT_EQ(rec.events.size(), 4u);
   EXPECT_EQ(rec.events[0].sample, 10);  // markers count samples from 1
   EXPECT_EQ(rec.events[0].code, 1);
-  EXPECT_EQ(rec.events[0].text, "S  1");
+  EXPECT_EQ(rec.events[0].text, "");  // a trigger, as from a trigger channel
   EXPECT_EQ(rec.events[1].code, 12);
+  EXPECT_EQ(rec.events[1].text, "R 12");
   EXPECT_EQ(rec.events[2].code, 0);
   EXPECT_EQ(rec.events[2].text, "eyes closed");
   EXPECT_EQ(rec.events[3].sample, 250);
