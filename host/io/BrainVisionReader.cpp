@@ -105,6 +105,55 @@ void addMarkerEvents(const std::vector<BrainVisionMarker>& markers, Recording& r
                            " after the last sample read and " + (outside == 1 ? "was" : "were") + " left out.");
 }
 
+// Samples per channel the data file gives, with `truncated` and a warning when it is cut
+// short. A vectorised file cut short keeps the stated count (its last channels are then
+// incomplete) if it holds at least half of it, so memory stays within twice the file's
+// worth; without DataPoints it must split into equal channels.
+std::int64_t sampleCountOf(const BrainVisionHeader& h, const std::string& dataPath, std::uint64_t fileBytes, Recording& rec) {
+  const auto bytes = static_cast<std::uint64_t>(h.bytesPerSample());
+  const std::uint64_t frameBytes = h.channels.size() * bytes;
+  const std::uint64_t frames = fileBytes / frameBytes;
+  const bool stated = h.dataPoints >= 0;
+  const auto points = static_cast<std::uint64_t>(std::max<std::int64_t>(h.dataPoints, 0));
+  if (h.orientation == BrainVisionHeader::Orientation::Multiplexed) {
+    const std::uint64_t count = stated ? std::min(frames, points) : frames;
+    if (fileBytes % frameBytes != 0 || (stated && frames < points)) {
+      rec.truncated = true;
+      rec.warnings.push_back("The data file is cut short: " + std::to_string(count) +
+                             " complete samples of every channel were read (" + std::to_string(fileBytes) + " bytes, " +
+                             std::to_string(fileBytes % frameBytes) + " of them in an incomplete last sample).");
+    }
+    return static_cast<std::int64_t>(count);
+  }
+  if (!stated) {
+    if (fileBytes % frameBytes != 0)
+      throw RecordingError(dataPath, "byte " + std::to_string(fileBytes),
+                           "vectorised data whose size does not split into " + std::to_string(h.channels.size()) +
+                               " equal channels, and the header gives no DataPoints to tell where each begins");
+    return static_cast<std::int64_t>(frames);
+  }
+  const std::uint64_t expected = frameBytes * points;
+  if (fileBytes < expected) {
+    if (fileBytes < expected / 2)
+      throw RecordingError(dataPath, "byte " + std::to_string(fileBytes),
+                           "the vectorised data end before half of the " + std::to_string(expected) +
+                               " bytes the header's DataPoints announce");
+    rec.truncated = true;
+    const std::uint64_t whole = fileBytes / (bytes * std::max<std::uint64_t>(points, 1));
+    rec.warnings.push_back("The data file is cut short: " + std::to_string(fileBytes) + " of " + std::to_string(expected) +
+                           " bytes; the channels from " + h.channels[std::min<std::size_t>(whole, h.channels.size() - 1)].name +
+                           " on are incomplete, marked bad, their missing samples 0.");
+  }
+  return h.dataPoints;
+}
+
+RecordingChannel channelOf(const BrainVisionChannel& info) {
+  const UnitScale unit = siUnitOf(info.unit);
+  const Point3& d = info.direction;
+  return {info.name, channelLabelOf(info.name, unit.unit, true).type, unit.unit, info.hasDirection,
+          {d.x * kHeadRadiusMetres, d.y * kHeadRadiusMetres, d.z * kHeadRadiusMetres}, d, false};
+}
+
 }  // namespace
 
 Recording readBrainVision(const std::string& vhdrPath) {
@@ -118,54 +167,17 @@ Recording readBrainVision(const std::string& vhdrPath) {
   std::error_code ec;
   const std::uint64_t fileBytes = fs::file_size(dataPath, ec);
   if (ec) throw RecordingError(dataPath, "", ec.message());
-  const std::size_t channels = h.channels.size();
-  const std::uint64_t frameBytes = channels * static_cast<std::uint64_t>(h.bytesPerSample());
-  const std::uint64_t frames = fileBytes / frameBytes;
-  if (h.orientation == BrainVisionHeader::Orientation::Multiplexed) {
-    rec.sampleCount = static_cast<std::int64_t>(h.dataPoints >= 0 ? std::min<std::uint64_t>(frames, static_cast<std::uint64_t>(h.dataPoints)) : frames);
-    if (fileBytes % frameBytes != 0 || (h.dataPoints >= 0 && frames < static_cast<std::uint64_t>(h.dataPoints))) {
-      rec.truncated = true;
-      rec.warnings.push_back("The data file is cut short: " + std::to_string(rec.sampleCount) +
-                             " complete samples of every channel were read (" + std::to_string(fileBytes) + " bytes, " +
-                             std::to_string(fileBytes % frameBytes) + " of them in an incomplete last sample).");
-    }
-  } else if (h.dataPoints >= 0) {
-    rec.sampleCount = h.dataPoints;
-    const std::uint64_t expected = frameBytes * static_cast<std::uint64_t>(h.dataPoints);
-    if (fileBytes < expected) {
-      rec.truncated = true;
-      const std::uint64_t whole = fileBytes / (static_cast<std::uint64_t>(h.bytesPerSample()) * std::max<std::uint64_t>(1, static_cast<std::uint64_t>(h.dataPoints)));
-      rec.warnings.push_back("The data file is cut short: " + std::to_string(fileBytes) + " of " + std::to_string(expected) +
-                             " bytes; the channels from " + h.channels[std::min<std::size_t>(whole, channels - 1)].name +
-                             " on are incomplete, marked bad, their missing samples 0.");
-    }
-  } else {
-    if (fileBytes % frameBytes != 0)
-      throw RecordingError(dataPath, "byte " + std::to_string(fileBytes),
-                           "vectorised data whose size does not split into " + std::to_string(channels) +
-                               " equal channels, and the header gives no DataPoints to tell where each begins");
-    rec.sampleCount = static_cast<std::int64_t>(frames);
-  }
+  rec.sampleCount = sampleCountOf(h, dataPath, fileBytes, rec);
   if (rec.sampleCount == 0) throw RecordingError(dataPath, "byte 0", "no complete sample in the data file");
 
   std::vector<double> factors;
-  for (std::size_t c = 0; c < channels; ++c) {
-    const BrainVisionChannel& info = h.channels[c];
-    const UnitScale unit = siUnitOf(info.unit);
-    const ChannelLabel label = channelLabelOf(info.name, unit.unit, true);
-    RecordingChannel ch;
-    ch.name = info.name;
-    ch.type = label.type;
-    ch.unit = unit.unit;
-    ch.hasPosition = info.hasDirection;
-    ch.orientation = info.direction;
-    ch.position = {info.direction.x * kHeadRadiusMetres, info.direction.y * kHeadRadiusMetres, info.direction.z * kHeadRadiusMetres};
-    const std::uint64_t end = (c + 1) * static_cast<std::uint64_t>(rec.sampleCount) * static_cast<std::uint64_t>(h.bytesPerSample());
-    ch.bad = h.orientation == BrainVisionHeader::Orientation::Vectorized && end > fileBytes;
-    rec.channels.push_back(std::move(ch));
-    factors.push_back(info.resolution * unit.factor);
+  const auto channelBytes = static_cast<std::uint64_t>(rec.sampleCount) * static_cast<std::uint64_t>(h.bytesPerSample());
+  for (std::size_t c = 0; c < h.channels.size(); ++c) {
+    rec.channels.push_back(channelOf(h.channels[c]));
+    rec.channels.back().bad = h.orientation == BrainVisionHeader::Orientation::Vectorized && (c + 1) * channelBytes > fileBytes;
+    factors.push_back(h.channels[c].resolution * siUnitOf(h.channels[c].unit).factor);
   }
-  rec.samples.assign(channels * static_cast<std::size_t>(rec.sampleCount), 0.0f);
+  rec.samples.assign(h.channels.size() * static_cast<std::size_t>(rec.sampleCount), 0.0f);
   readSamples(dataPath, h, factors, fileBytes, rec);
 
   if (!h.markerFile.empty()) {

@@ -114,6 +114,10 @@ TEST(BrainVisionReader, DataCutShortGivesWhatWasRead) {
   EXPECT_EQ(vec.channel(1)[149], static_cast<float>(static_cast<float>(f.channels[1].stored[149]) * (0.5 * 1e-3)));
   EXPECT_EQ(vec.channel(1)[150], 0.0f);
 
+  // Less than half of the announced data: refused rather than mostly zeros.
+  filetesting::writeAll(dir / "vec.eeg", filetesting::readAll(dir / "vec.eeg").substr(0, 2 * 400));
+  EXPECT_THROW(readBrainVision(dir / "vec.vhdr"), RecordingError);
+
   // Vectorised without a count: the channels cannot be told apart.
   f.statesDataPoints = false;
   writeBrainVisionTestFiles(dir / "", "vec", f);
