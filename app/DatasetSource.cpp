@@ -23,7 +23,7 @@ std::string narrow(const std::wstring& s) {
 
 // Options that take a value and apply to a recording FILE only, or to the spectra of any dataset.
 bool isFileOption(const std::string& o) {
-  return o == "--event" || o == "--active" || o == "--control" || o == "--reject" || o == "--meg";
+  return o == "--event" || o == "--active" || o == "--control" || o == "--reject" || o == "--meg" || o == "--layout";
 }
 bool isSpectraOption(const std::string& o) {
   return o == "--freqs" || o == "--cycles" || o == "--step" || o == "--baseline";
@@ -42,6 +42,9 @@ void applyValue(DatasetOptions& options, const std::string& option, const std::s
     msWindowOf(option, value, w.controlBeginMs, w.controlEndMs);
   } else if (option == "--reject") {
     r.epoching.reject = rejectionOf(option, value);
+  } else if (option == "--layout") {
+    if (value.empty()) throw UsageError("--layout needs a layout file");
+    r.layoutPath = value;
   } else if (option == "--meg") {
     r.meg = megChoiceOf(option, value);
   } else if (option == "--freqs") {
@@ -158,6 +161,9 @@ const char* datasetOptionsHelp() {
                           of TYPE exceeds P2P: mag (T), grad (T/m), eeg, eog (V), as
                           grad=4e-10,mag=4e-12,eeg=1e-4,eog=2.5e-4 (default: none)
   --meg mag|grad          FILE: the MEG type shown (default: mag when the file has any)
+  --layout LAYOUT         FILE: a 2-D layout file ("index x y width height name" lines,
+                          optionally after a "xmin xmax ymin ymax" line) whose centres
+                          replace the topographic layout of the channels it names
   --freqs LO,HI,N[,log]   frequency points in Hz (default 4,80,39)
   --cycles N|f/N          cycles per wavelet: N at every frequency, or f/N (default f/2)
   --step N                raw samples per time point (default 10)

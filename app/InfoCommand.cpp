@@ -13,15 +13,17 @@ constexpr std::size_t kLineWidth = 80;
 constexpr ChannelType kTypes[] = {ChannelType::MegMag, ChannelType::MegGrad, ChannelType::Eeg,
                                   ChannelType::Eog,    ChannelType::Stim,    ChannelType::Other};
 
-// Names after a heading, wrapped to kLineWidth with an indent of four.
+// Names after a heading, joined by ", " (names may hold spaces), wrapped to kLineWidth
+// with an indent of four.
 void printNames(std::ostream& out, const std::string& heading, const std::vector<std::string>& names) {
   std::string line = "  " + heading + ":";
-  for (const std::string& n : names) {
-    if (line.size() + 1 + n.size() > kLineWidth) {
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const std::string item = names[i] + (i + 1 < names.size() ? "," : "");
+    if (line.size() + 1 + item.size() > kLineWidth) {
       out << line << "\n";
       line = "   ";
     }
-    line += " " + n;
+    line += " " + item;
   }
   out << line << "\n";
 }

@@ -89,7 +89,7 @@ std::string describeEventChoice(const EventChoice& choice) {
 }
 
 bool eventMatches(const RecordingEvent& event, const EventChoice& choice) {
-  if (choice.text.empty()) return event.text.empty() && event.code == choice.code;
+  if (choice.text.empty()) return event.code == choice.code;
   return trimmedLower(event.text) == trimmedLower(choice.text);
 }
 
@@ -109,7 +109,8 @@ const std::optional<double>& RejectionLimits::limitFor(ChannelType type) const {
 std::vector<std::string> eventSummary(const Recording& recording) {
   std::vector<std::pair<std::string, std::int64_t>> kinds;
   for (const RecordingEvent& e : recording.events) {
-    const std::string kind = e.text.empty() ? "code " + std::to_string(e.code) : "\"" + e.text + "\"";
+    const std::string text = e.text.empty() ? "" : "\"" + e.text + "\"";
+    const std::string kind = e.code != 0 ? "code " + std::to_string(e.code) + (text.empty() ? "" : " " + text) : text;
     auto it = std::find_if(kinds.begin(), kinds.end(), [&](const auto& k) { return k.first == kind; });
     if (it == kinds.end()) {
       kinds.emplace_back(kind, 1);

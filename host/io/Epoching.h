@@ -15,8 +15,9 @@
 #include "host/data/EpochTiming.h"
 #include "host/io/Recording.h"
 
-// Which events open an epoch: a trigger code, or (when `text` is not empty) an annotation
-// or marker whose text equals `text`, ignoring case and surrounding blanks.
+// Which events open an epoch: those of a trigger code (whatever their text, as a marker
+// "S  1" of code 1), or (when `text` is not empty) an annotation or marker whose text
+// equals `text`, ignoring case and surrounding blanks.
 struct EventChoice {
   std::int64_t code = 1;
   std::string text;
@@ -68,6 +69,6 @@ struct Epochs {
 // why each group was dropped, listing the event kinds the recording has).
 Epochs cutEpochs(const Recording& recording, const EpochingOptions& options);
 
-// The recording's events grouped by code or text with their counts, in order of first
-// appearance: "code 1: 40", "\"Stimulus/S  2\": 12".
+// The recording's events grouped by code and text with their counts, in order of first
+// appearance: "code 1: 40", "code 2 \"S  2\": 12", "\"Comment/pause\": 1".
 std::vector<std::string> eventSummary(const Recording& recording);

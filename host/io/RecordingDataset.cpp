@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "host/io/LayoutOverride.h"
 #include "host/io/SensorPlacement.h"
 
 namespace {
@@ -13,6 +14,7 @@ namespace {
 constexpr double kLayoutSize = 100.0;
 constexpr double kMegGain = 0.1;  // pixels per fT or fT/cm, as the demo
 constexpr double kEegGain = 1.0;  // pixels per µV
+constexpr std::size_t kListedNames = 40;  // channel names a warning lists
 
 std::wstring widen(const std::string& s) {
   std::wstring out;
@@ -112,10 +114,28 @@ void layOut(CMEGDataqv& session, CMDTrialqv& trial) {
   trial.scanEegMeasureSns2Dsz(kLayoutSize);
 }
 
+// "A, B, C", the first kListedNames names and how many more.
 std::string nameList(const std::vector<std::string>& names) {
   std::string out;
-  for (const std::string& n : names) out += (out.empty() ? "" : " ") + n;
+  for (std::size_t i = 0; i < names.size() && i < kListedNames; ++i) out += (i > 0 ? ", " : "") + names[i];
+  if (names.size() > kListedNames) out += " and " + std::to_string(names.size() - kListedNames) + " more";
   return out;
+}
+
+// The user's layout over every trial's projected one; says what it placed.
+void applyLayoutFile(CMEGDataqv& session, const LayoutFile& layout, const RecordingDatasetOptions& options) {
+  LayoutOverride first;
+  for (std::int64_t t = 0; t < session.getTotalTrial(); ++t) {
+    LayoutOverride placed = overrideLayout(*session.getTrialqv(t), layout, kLayoutSize);
+    if (t == 0) first = std::move(placed);
+  }
+  if (!options.note) return;
+  options.note("layout " + options.layoutPath + ": " + std::to_string(first.placed.size()) + " channels placed");
+  if (first.placed.empty()) options.note("warning: the layout names none of the channels shown; the projected layouts stay");
+  if (!first.onRing.empty()) {
+    options.note("warning: the layout has no place for " + std::to_string(first.onRing.size()) +
+                 " channels, shown on a ring around it: " + nameList(first.onRing));
+  }
 }
 
 }  // namespace
@@ -175,6 +195,7 @@ std::unique_ptr<CArrayMEDataSetqv> buildRecordingDataset(Recording recording, co
   std::vector<float>().swap(recording.samples);  // the trials hold their own copies now
   average->setSpctmSources(epochs);
   for (std::int64_t t = 0; t < session->getTotalTrial(); ++t) layOut(*session, *session->getTrialqv(t));
+  if (!options.layoutPath.empty()) applyLayoutFile(*session, readLayoutFile(options.layoutPath), options);
 
   auto computation = std::make_shared<MorletSpctmComputation>(options.spectra);
   computation->setProgress([&](int percent) { report("Computing spectra", percent); });

@@ -7,8 +7,9 @@
 // their units differ) and the EEG electrodes; EOG, stimulus and other channels are only
 // read for rejection and `info`. Waveforms in display units: fT, fT/cm, µV. Channels the
 // file marks bad are not good (kept out of the group statistics). 3-D positions from the
-// file; else EEG positions from the 10-10 montage by name; else a ring around the head, with
-// a warning naming those channels. Called by the viewer's dataset source on a FILE.
+// file; else EEG positions from the standard montage by name; else a ring around the head,
+// with a warning naming those channels; a layout file, when given, overrides the 2-D
+// layouts. Called by the viewer's dataset source on a FILE.
 #pragma once
 
 #include <functional>
@@ -34,6 +35,9 @@ struct RecordingDatasetOptions {
   EpochingOptions epoching;
   SpctmComputationSettings spectra;  // frequencies, cycles, time step, baseline
   MegChoice meg = MegChoice::Auto;
+  // A 2-D layout file (LayoutFile.h) that replaces the projected layouts of the modalities
+  // whose channels it names; empty: none. Read here; its faults are RecordingErrors.
+  std::string layoutPath;
   // Load progress: a stage and its percentage, as the demo dataset reports it.
   std::function<void(std::string_view stage, int percent)> progress;
   // What the user should know: the channels shown, the epochs kept and dropped, the

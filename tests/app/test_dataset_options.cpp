@@ -96,7 +96,7 @@ TEST(InfoCommand, ChannelsByTypeRateDurationEventsAndWarnings) {
   const std::string text = out.str();
   for (const char* expected :
        {"demo.fif\n  format: FIF\n  sampling rate: 1000 Hz\n  duration: 4.000 s (4000 samples per channel)\n",
-        "  MEG mag (229): MZC02 MLC11", "  EEG (75): Nz Fp1", "  stimulus (1): STI 014\n", "  bad (1): MRT21\n",
+        "  MEG mag (229): MZC02, MLC11,", "  EEG (75): Nz, Fp1,", "  stimulus (1): STI 014\n", "  bad (1): MRT21\n",
         "events: 3\n  code 1: 2\n  \"Comment/pause\": 1\n", "warnings:\n  the file ends inside"}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n--- in ---\n" << text;
   }

@@ -12,6 +12,7 @@
 #include "app/RenderCommand.h"
 #include "tests/support/DemoAsRecording.h"
 #include "tests/support/FifWriter.h"
+#include "tests/support/RecordingTestWriters.h"
 
 using namespace spctmview;
 
@@ -26,6 +27,12 @@ struct Format {
 
 const Format kFormats[] = {
     {"fif", [](const std::string& path, const Recording& rec) { fifwriter::writeFif(path, rec); }},
+    {"edf", [](const std::string& path, const Recording& rec) { writeRecordingAsEdf(rec, path, false); }},
+    {"bdf", [](const std::string& path, const Recording& rec) { writeRecordingAsEdf(rec, path, true); }},
+    {"vhdr", [](const std::string& path, const Recording& rec) {
+       const std::filesystem::path p(path);
+       writeRecordingAsBrainVision(rec, p.parent_path().string(), p.stem().string());
+     }},
 };
 
 // Epochs as the demo cuts them; 10 to 60 Hz in 5 Hz steps.
@@ -43,7 +50,8 @@ DatasetOptions parsedDataset(const std::string& path) {
 const CSpctmChnlqv* results(const CArrayMEDataSetqv& ds, const std::wstring& name) {
   CMDTrialqv* average = ds.getSessionData(-1)->getTrialqv(0);
   for (std::int64_t i = 0; i < average->getTotalChannel(); ++i) {
-    if (average->getChannelName(i) == name) return average->getChannel(i)->getSpctmChnl(false, 2);
+    const std::wstring n = average->getChannelName(i);  // EDF labels keep their type word: "MEG MZO01"
+    if (n == name || n == L"MEG " + name) return average->getChannel(i)->getSpctmChnl(false, 2);
   }
   return nullptr;
 }

@@ -91,19 +91,22 @@ TEST(Epoching, EventsByCodeOrByTextIgnoringCaseAndBlanks) {
   Recording rec = smallRecording();
   rec.events[2] = {3000, 0, "Stimulus/S  2"};
   rec.events[5] = {6000, 2, {}};
+  rec.events[7] = {8000, 2, "S  2"};  // a marker with a code and a text
   EpochingOptions options;
   options.event = parseEventChoice(" stimulus/s  2 ");
   EXPECT_EQ(cutEpochs(rec, options).firstSamples, (std::vector<std::int64_t>{3000 - 500}));
   options.event = parseEventChoice("2");
   EXPECT_EQ(options.event.code, 2);
-  EXPECT_EQ(cutEpochs(rec, options).firstSamples, (std::vector<std::int64_t>{6000 - 500}));
+  EXPECT_EQ(cutEpochs(rec, options).firstSamples, (std::vector<std::int64_t>{6000 - 500, 8000 - 500}));
+  options.event = parseEventChoice("s  2");
+  EXPECT_EQ(cutEpochs(rec, options).firstSamples, (std::vector<std::int64_t>{8000 - 500}));
   options.event = parseEventChoice("1");
-  EXPECT_EQ(cutEpochs(rec, options).matched, 7);
+  EXPECT_EQ(cutEpochs(rec, options).matched, 6);
 
   options.event = parseEventChoice("17");
   const std::string why = failure(rec, options);
   EXPECT_NE(why.find("0 epochs of 0 events of code 17"), std::string::npos) << why;
-  EXPECT_NE(why.find("code 1: 7, \"Stimulus/S  2\": 1, code 2: 1"), std::string::npos) << why;
+  EXPECT_NE(why.find("code 1: 6, \"Stimulus/S  2\": 1, code 2: 1, code 2 \"S  2\": 1"), std::string::npos) << why;
 }
 
 TEST(Epoching, RejectsByPeakToPeakPerTypeOnGoodChannelsOnly) {

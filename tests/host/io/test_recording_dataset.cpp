@@ -3,6 +3,8 @@
 // same bursts appear where the demo dataset shows them.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -112,6 +114,43 @@ TEST(RecordingDataset, RefusesWhatCannotBeShown) {
   options.meg = MegChoice::Auto;
   options.epoching.event = parseEventChoice("Stimulus");
   EXPECT_THROW(buildRecordingDataset(rec, options), std::invalid_argument);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RecordingDataset, ALayoutFileReplacesTheLayoutOfTheChannelsItNames) {
+  const std::string path = std::string(SPCTM_TEST_OUTPUT_DIR) + "/three-electrodes.lay";
+  std::ofstream(path) << "1 0 5 1 1 Fz\n2 0 0 1 1 cz\n3 0 -5 1 1 Oz\n";
+  std::vector<std::string> notes;
+  RecordingDatasetOptions options = demoWindows(&notes);
+  options.layoutPath = path;
+  const auto ds = buildRecordingDataset(demoAsRecording({.demo = {.seed = 5, .epochs = 1}}), options);
+  CMDTrialqv* epoch = ds->getSessionData(-1)->getTrialqv(1);
+  const CMDChannelqv* fz = epoch->getChannel(indexOf(epoch, L"Fz"));
+  const CMDChannelqv* cz = epoch->getChannel(indexOf(epoch, L"Cz"));
+  const CMDChannelqv* oz = epoch->getChannel(indexOf(epoch, L"Oz"));
+  // The file's y grows toward the nose, the layout's toward the back: Fz, Cz, Oz in a line.
+  EXPECT_DOUBLE_EQ(fz->m_dEeg2DX, cz->m_dEeg2DX);
+  EXPECT_DOUBLE_EQ(cz->m_dEeg2DX, oz->m_dEeg2DX);
+  EXPECT_LT(fz->m_dEeg2DY, cz->m_dEeg2DY);
+  EXPECT_NEAR(oz->m_dEeg2DY - cz->m_dEeg2DY, cz->m_dEeg2DY - fz->m_dEeg2DY, 1e-9);
+  // The 72 other electrodes around them, every layout within the scan's 100 units; the
+  // MEG keeps its projection (sensors spread over the whole helmet).
+  const CMDChannelqv* t7 = epoch->getChannel(indexOf(epoch, L"T7"));
+  EXPECT_GT(std::hypot(t7->m_dEeg2DX - cz->m_dEeg2DX, t7->m_dEeg2DY - cz->m_dEeg2DY), 30.0);
+  EXPECT_LE(epoch->m_dEeg2DXMax, 100.0 + 1e-9);
+  EXPECT_GT(epoch->m_dMeg2DXMax - epoch->m_dMeg2DXMin, 50.0);
+  bool placed = false, ring = false;
+  for (const std::string& n : notes) {
+    placed = placed || n.find("3 channels placed") != std::string::npos;
+    ring = ring || n.find("no place for 72 channels") != std::string::npos;
+  }
+  EXPECT_TRUE(placed && ring);
+
+  options.layoutPath = path + ".missing";
+  EXPECT_THROW(buildRecordingDataset(demoAsRecording({.demo = {.seed = 5, .epochs = 1}}), options), RecordingError);
 }
 
 }  // namespace
