@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "host/io/LayoutOverride.h"
+#include "host/io/PlanarPairs.h"
 #include "host/io/SensorPlacement.h"
 
 namespace {
@@ -65,8 +66,10 @@ std::vector<std::size_t> chooseChannels(const Recording& rec, MegChoice meg, con
 struct Plan {
   const Recording& rec;
   std::vector<std::size_t> shown;
+  std::vector<std::string> names;  // as the trials show them: a pair's first is "A+B"
   SensorPlacement placement;
   Epochs epochs;
+  std::vector<std::pair<std::int64_t, std::int64_t>> pairs;  // planar gradiometer pairs (shown indices)
 };
 
 std::vector<double> epochWave(const Plan& plan, std::size_t shownIndex, std::int64_t epoch) {
@@ -96,7 +99,7 @@ std::unique_ptr<CMDTrialqv> makeTrial(const Plan& plan, std::wstring name, WaveF
   trial->setEpochTiming(plan.epochs.timing);
   for (std::size_t i = 0; i < plan.shown.size(); ++i) {
     const RecordingChannel& source = plan.rec.channels[plan.shown[i]];
-    auto ch = std::make_unique<CMDChannelqv>(widen(source.name), source.type == ChannelType::Eeg
+    auto ch = std::make_unique<CMDChannelqv>(widen(plan.names[i]), source.type == ChannelType::Eeg
                                                                      ? CMDChannelqv::kEegElectrode
                                                                      : CMDChannelqv::kMegSensor);
     const Point3& p = plan.placement.positions[i];
@@ -161,10 +164,19 @@ std::unique_ptr<CArrayMEDataSetqv> buildRecordingDataset(Recording recording, co
   if (const std::string why = morlet.validate(); !why.empty()) throw std::invalid_argument(why);
 
   report("Cutting epochs", 0);
-  Plan plan{recording, chooseChannels(recording, options.meg, options), {}, {}};
+  Plan plan{recording, chooseChannels(recording, options.meg, options), {}, {}, {}, {}};
   std::vector<RecordingChannel> shownChannels;
   for (std::size_t c : plan.shown) shownChannels.push_back(recording.channels[c]);
   plan.placement = placeSensors(shownChannels);
+  for (const RecordingChannel& ch : shownChannels) plan.names.push_back(ch.name);
+  for (const auto& [first, second] : planarPairs(shownChannels)) {
+    plan.names[first] += "+" + shownChannels[second].name;
+    plan.pairs.emplace_back(static_cast<std::int64_t>(first), static_cast<std::int64_t>(second));
+  }
+  if (!plan.pairs.empty()) {
+    note(std::to_string(plan.pairs.size()) + " planar gradiometer pairs combined for the topographic views: the " +
+         "first of each, named A+B, holds the pair's summed power");
+  }
   if (!plan.placement.onRing.empty()) {
     note("warning: no position for " + std::to_string(plan.placement.onRing.size()) +
          " channels, shown on a ring around the head: " + nameList(plan.placement.onRing));
@@ -192,12 +204,19 @@ std::unique_ptr<CArrayMEDataSetqv> buildRecordingDataset(Recording recording, co
     session->setShowChnl4Alltrials(index, 1);
     session->setShowZoomChnl(index, ch.type == ChannelType::Eeg ? kEegGain : kMegGain);
   }
+  for (const auto& pair : plan.pairs) {  // the second of a pair lives on in the first
+    session->setShowChnl4Alltrials(pair.second, 0);
+    session->setGoodChnl4Alltrials(pair.second, 0);
+  }
   std::vector<float>().swap(recording.samples);  // the trials hold their own copies now
   average->setSpctmSources(epochs);
   for (std::int64_t t = 0; t < session->getTotalTrial(); ++t) layOut(*session, *session->getTrialqv(t));
   if (!options.layoutPath.empty()) applyLayoutFile(*session, readLayoutFile(options.layoutPath), options);
 
-  auto computation = std::make_shared<MorletSpctmComputation>(options.spectra);
+  std::shared_ptr<megdata::SpctmComputation> computation = std::make_shared<MorletSpctmComputation>(options.spectra);
+  if (!plan.pairs.empty()) {
+    computation = std::make_shared<PlanarPairComputation>(computation, plan.pairs, options.spectra.baseline);
+  }
   computation->setProgress([&](int percent) { report("Computing spectra", percent); });
   session->setSpctmComputation(computation);
   if (session->computTrialSpctm(average, true, true, true, true, 0, 0) == nullptr) {
