@@ -17,11 +17,12 @@ std::string lowered(std::string_view name) {
 }
 
 // Names outside the 10-05 grid, with the grid position they stand for: the 10-20 system's
-// temporal names, the mastoids (next to TP9/TP10), the ear lobes (next to T9/T10), the
-// lowest occipital positions (I1/I2) and the landmarks by their long names.
+// temporal names, the mastoids (next to TP9/TP10), the lowest occipital positions (I1/I2)
+// and the landmarks by their long names. The ear lobes' A1/A2 are left out: BioSemi caps
+// name their electrodes A1 ... A32, which must not land on the ears.
 constexpr std::pair<const char*, const char*> kAliases[] = {
     {"T3", "T7"}, {"T4", "T8"}, {"T5", "P7"}, {"T6", "P8"}, {"M1", "TP9"}, {"M2", "TP10"},
-    {"A1", "T9"}, {"A2", "T10"}, {"O9", "I1"}, {"O10", "I2"}, {"Nasion", "Nz"}, {"Inion", "Iz"},
+    {"O9", "I1"}, {"O10", "I2"}, {"Nasion", "Nz"}, {"Inion", "Iz"},
 };
 
 // Unit vectors by lower-case name, built once.

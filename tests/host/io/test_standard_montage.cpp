@@ -74,6 +74,7 @@ TEST(StandardMontage, LooksUpNamesWithoutCaseAndWithTheUsualAliases) {
   expectSame(standardPosition("T6"), standardPosition("P8"), "T6");
   expectSame(standardPosition("M2"), standardPosition("TP10"), "M2");
   expectSame(standardPosition("FFC3H"), standardPosition("FFC3h"), "half position");
+  EXPECT_FALSE(standardPosition("A1")) << "a BioSemi cap's name, not the ear lobe";
   EXPECT_FALSE(standardPosition("E17"));
   EXPECT_FALSE(standardPosition("C11"));
   EXPECT_FALSE(standardPosition(""));
