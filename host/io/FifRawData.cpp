@@ -1,5 +1,8 @@
 #include "host/io/FifRawData.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
 #include <bit>
@@ -88,6 +91,26 @@ void convertPiece(const FifBytes& bytes, const Piece& piece, std::size_t nchan, 
   }
 }
 
+// Zeroed room for `count` samples. The kernel maps the fresh pages on all cores at once
+// first (a hint; where it is not understood the pages are mapped as they are first
+// written), so that the zeros cost little more than one pass over the memory.
+void allocateSamples(std::vector<float>& samples, std::size_t count, unsigned threads) {
+  samples.clear();
+  samples.reserve(count);
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto begin = reinterpret_cast<std::uintptr_t>(samples.data()) & ~(page - 1);
+  const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(samples.data() + count);
+  const std::uintptr_t part = ((end - begin) / threads + page - 1) & ~(page - 1);
+  {
+    std::vector<std::jthread> pool;
+    for (std::uintptr_t from = begin; from < end; from += part) {
+      const std::uintptr_t length = std::min(part, end - from);
+      pool.emplace_back([from, length] { ::madvise(reinterpret_cast<void*>(from), length, MADV_POPULATE_WRITE); });
+    }
+  }
+  samples.resize(count);
+}
+
 const FifBlock& rawBlock(const FifBytes& bytes, const FifTagTree& tree) {
   for (std::int32_t kind : {fif::block::RawData, fif::block::ContinuousData, fif::block::ShieldedRawData})
     if (const FifBlock* b = tree.top.find(kind)) return *b;
@@ -151,7 +174,8 @@ void readFifRawData(const FifBytes& bytes, const FifTagTree& tree, const FifMeas
     bytes.fail(tree.cutAt.value_or(raw.pos), tree.cutAt ? "the file ends before the first whole sample" : "the raw data block holds no samples");
 
   out.sampleCount = total;
-  out.samples.assign(nchan * static_cast<std::size_t>(total), 0.0f);
+  const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+  allocateSamples(out.samples, nchan * static_cast<std::size_t>(total), threads);
   std::atomic<std::size_t> next{0};
   auto work = [&] {
     std::vector<float*> rows(nchan);
@@ -159,7 +183,6 @@ void readFifRawData(const FifBytes& bytes, const FifTagTree& tree, const FifMeas
       convertPiece(bytes, pieces[i], nchan, info.scales.data(), out.samples.data(), total, rows);
   };
   {
-    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     std::vector<std::jthread> pool;
     for (unsigned k = 1; k < threads && k < pieces.size(); ++k) pool.emplace_back(work);
     work();
