@@ -42,17 +42,18 @@ IniText splitSections(const std::string& path, std::string_view text) {
       continue;
     }
     if (line.empty() || line[0] == ';') continue;
-    if (line[0] == '[') {
-      if (line.back() != ']') throw RecordingError(path, "line " + std::to_string(number), "a section name without its closing ']'");
+    // The comment section holds free text (impedance tables and the like) up to the next
+    // section.
+    const bool freeText = current == "Comment";
+    if (line[0] == '[' && line.back() == ']') {
       current = line.substr(1, line.size() - 2);
       continue;
     }
+    if (freeText) continue;
+    if (line[0] == '[') throw RecordingError(path, "line " + std::to_string(number), "a section name without its closing ']'");
     const auto eq = line.find('=');
-    if (eq == std::string::npos) {
-      // The comment section holds free text.
-      if (current == "Comment") continue;
+    if (eq == std::string::npos)
       throw RecordingError(path, "line " + std::to_string(number), "expected key=value, found \"" + line.substr(0, 60) + "\"");
-    }
     ini.sections[current][trimmed(std::string_view(line).substr(0, eq))] = {trimmed(std::string_view(line).substr(eq + 1)), number};
   }
   return ini;

@@ -48,7 +48,7 @@ std::string brainVisionHeaderText(const BrainVisionTestFile& f, const std::strin
     for (std::size_t c = 0; c < f.channels.size(); ++c)
       if (const auto& p = f.channels[c].coordinates) out << "Ch" << c + 1 << "=" << (*p)[0] << "," << (*p)[1] << "," << (*p)[2] << "\r\n";
   }
-  out << "\r\n[Comment]\r\nfree text, not key=value pairs\r\n";
+  out << "\r\n[Comment]\r\nfree text, not key=value pairs\r\n[Impedance in kOhm\r\nFp1:   5\r\n";
   return out.str();
 }
 
