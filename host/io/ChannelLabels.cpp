@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cctype>
+#include <optional>
 #include <utility>
 
 #include "host/io/StandardMontage.h"
@@ -14,17 +15,13 @@ bool endsWith(std::string_view text, std::string_view suffix) {
 
 // Decimal prefixes as headers write them; micro in ASCII, UTF-8 (micro sign and Greek mu)
 // and Latin-1.
-double prefixFactor(std::string_view prefix, bool& known) {
+std::optional<double> prefixFactor(std::string_view prefix) {
   static const std::array<std::pair<std::string_view, double>, 10> kPrefixes{{
       {"", 1.0}, {"m", 1e-3}, {"u", 1e-6}, {"\xC2\xB5", 1e-6}, {"\xCE\xBC", 1e-6}, {"\xB5", 1e-6},
       {"n", 1e-9}, {"p", 1e-12}, {"f", 1e-15}, {"k", 1e3}}};
   for (const auto& [text, factor] : kPrefixes)
-    if (prefix == text) {
-      known = true;
-      return factor;
-    }
-  known = false;
-  return 1.0;
+    if (prefix == text) return factor;
+  return std::nullopt;
 }
 
 enum class Word { None, Eeg, Eog, Meg, Other, Stim };
@@ -50,9 +47,8 @@ UnitScale siUnitOf(std::string_view writtenText) {
       {"T/cm", {"T/m", 100.0}}, {"T/m", {"T/m", 1.0}}, {"V", {"V", 1.0}}, {"T", {"T", 1.0}}}};
   for (const auto& [base, si] : kBases) {
     if (!endsWith(written, base)) continue;
-    bool known = false;
-    const double factor = prefixFactor(std::string_view(written).substr(0, written.size() - base.size()), known);
-    if (known) return {std::string(si.first), factor * si.second};
+    if (const auto factor = prefixFactor(std::string_view(written).substr(0, written.size() - base.size())))
+      return {std::string(si.first), *factor * si.second};
   }
   return {written, 1.0};
 }

