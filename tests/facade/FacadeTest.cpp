@@ -8,15 +8,31 @@
 
 namespace facadetest {
 
-std::unique_ptr<CArrayMEDataSetqv> spectraDataset(double offset) {
+namespace {
+
+std::unique_ptr<CArrayMEDataSetqv> withSpectra(megdata::DatasetBuilder& b, double offset) {
   const auto value = [offset](std::int64_t, std::int64_t t, std::int64_t f, int kind) {
     const double real = offset + static_cast<double>(t + f) / 10.0;
     return kind == 0 ? real : kind == 1 ? -real : std::abs(real);
   };
-  megdata::DatasetBuilder b;
-  b.meg(L"MLC11", 0, 0).meg(L"MRC11", 1, 0).eeg(L"Cz", 0, 1).grid(24, 16);
+  b.grid(24, 16);
   for (int cls = 0; cls < 3; ++cls) b.spectra(cls, value);
   return b.build();
+}
+
+}  // namespace
+
+std::unique_ptr<CArrayMEDataSetqv> spectraDataset(double offset) {
+  megdata::DatasetBuilder b;
+  b.meg(L"MLC11", 0, 0).meg(L"MRC11", 1, 0).eeg(L"Cz", 0, 1);
+  return withSpectra(b, offset);
+}
+
+std::unique_ptr<CArrayMEDataSetqv> headDataset(double offset) {
+  megdata::DatasetBuilder b;
+  b.meg(L"MLF11", -10, 10).meg(L"MRF11", 10, 10).meg(L"MLO11", -10, -10).meg(L"MRO11", 10, -10);
+  b.eeg(L"Fz", 0, 10).eeg(L"C3", -10, 0).eeg(L"Pz", 0, -10);
+  return withSpectra(b, offset);
 }
 
 HostWnd::HostWnd() { Create(nullptr, L"host", WS_POPUP | WS_VISIBLE, CRect(900, 0, 1000, 80), nullptr, 0); }

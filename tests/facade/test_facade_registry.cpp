@@ -1,7 +1,7 @@
 // The facade's window registry as the host uses it: one window per slot however often it
 // is shown, re-bound on every show; the display-parameter dialogs made hidden by the
-// single-channel shows and told about each window; failures to create a window; and the
-// fixed order in which the facade deletes its windows, the draw engine outliving them.
+// single-channel shows and told about each window; failures to create a window (the
+// facade's end: test_facade_lifecycle.cpp).
 #include "tests/facade/FacadeTest.h"
 
 #include <algorithm>
@@ -165,52 +165,6 @@ TEST_F(WithoutTemplates, SingleChannelWindowOpensWithoutTheSettingDialogs) {
   EXPECT_EQ(face.m_pDlgOneChnlCtl->m_pDlgEegSetStd, nullptr);
   EXPECT_EQ(face.m_pDlgMegSetStd, nullptr);
   EXPECT_TRUE(script().messageBoxes.empty());
-}
-
-// A child window that notes, when its parent is destroyed, which window that was and
-// whether the draw engine still held its binding.
-class DestroyProbe : public CWnd {
- public:
-  DestroyProbe(CWnd& parent, const char* name, const CMEGSpctmDrawqv& draw, std::vector<std::string>& log)
-      : m_name(name), m_draw(draw), m_log(log) {
-    Create(nullptr, L"probe", WS_CHILD, CRect(0, 0, 1, 1), &parent, 0);
-  }
-
- protected:
-  void OnDestroy() override {
-    m_log.push_back(m_draw.m_pDataSet ? m_name : m_name + " after the engine");
-    CWnd::OnDestroy();
-  }
-
- private:
-  std::string m_name;
-  const CMEGSpctmDrawqv& m_draw;
-  std::vector<std::string>& m_log;
-};
-
-TEST_F(FacadeTest, DeletesItsWindowsInTheFixedOrderBeforeTheEngine) {
-  const auto data = spectraDataset();
-  HostWnd host;
-  auto facade = std::make_unique<CMEGSpctmShow2DFaceqv>();
-  facade->showMegSpctmSetStdDlg(data.get(), &host);
-  facade->showEegSpctmSetStdDlg(data.get(), &host);
-  facade->showSpctmDlgRstOneChnl(data.get(), &host);
-  facade->showSpctmDlgActOneChnl(data.get(), &host);
-  facade->showSpctmDlgCtlOneChnl(data.get(), &host);
-  app.pumpUntilIdle();  // every window painted, back buffers made
-  ASSERT_EQ(app.topLevelWindows().size(), 6u);
-
-  std::vector<std::string> log;
-  std::vector<std::unique_ptr<DestroyProbe>> probes;
-  const std::pair<CWnd*, const char*> windows[] = {
-      {facade->m_pDlgEegSetStd, "EEG settings"}, {facade->m_pDlgOneChnlRst, "single Rst"},
-      {facade->m_pDlgOneChnlCtl, "single Ctl"},  {facade->m_pDlgOneChnlAct, "single Act"},
-      {facade->m_pDlgMegSetStd, "MEG settings"},
-  };
-  for (const auto& [wnd, name] : windows) probes.push_back(std::make_unique<DestroyProbe>(*wnd, name, facade->m_draw, log));
-  facade.reset();
-  EXPECT_EQ(log, (std::vector<std::string>{"MEG settings", "single Act", "single Ctl", "single Rst", "EEG settings"}));
-  EXPECT_EQ(app.topLevelWindows(), std::vector<HWND>{host.GetSafeHwnd()});
 }
 
 }  // namespace

@@ -20,56 +20,12 @@
 namespace facadetest {
 namespace {
 
-struct TopoShow {
-  ShowFn show;
-  int spctmClass;
-  int channelType;  // 0 MEG, 1 EEG
-  bool flags;
-  const wchar_t* title;
-};
-
-// The twelve show operations with their windows' classes, modalities, modes and captions.
-const TopoShow kTopoShows[] = {
-    {&CMEGSpctmShow2DFaceqv::showMegSpctmDlgActCntMp, 0, 0, true, L"Spectral Topography: Active  time window"},
-    {&CMEGSpctmShow2DFaceqv::showMegSpctmDlgCtlCntMap, 1, 0, true, L"Spectral Topography: Control time window"},
-    {&CMEGSpctmShow2DFaceqv::showMegSpctmDlgRstCntMap, 2, 0, true,
-     L"Spectral Topography:Results from Active/Control time windows"},
-    {&CMEGSpctmShow2DFaceqv::showMegSpctmDlgActCntMpFieldLine, 0, 0, false, L"Spectral Contourmap: Active  time window"},
-    {&CMEGSpctmShow2DFaceqv::showMegSpctmDlgCtlCntMapFieldLine, 1, 0, false,
-     L"Spectral Contourmap: Control time window"},
-    {&CMEGSpctmShow2DFaceqv::showMegSpctmDlgRstCntMapFieldLine, 2, 0, false,
-     L"Spectral Contourmap:Results from Active/Control time windows"},
-    {&CMEGSpctmShow2DFaceqv::showEegSpctmDlgActCntMp, 0, 1, true, L"Spectral Topography: Active  time window"},
-    {&CMEGSpctmShow2DFaceqv::showEegSpctmDlgCtlCntMap, 1, 1, true, L"Spectral Topography: Control time window"},
-    {&CMEGSpctmShow2DFaceqv::showEegSpctmDlgRstCntMap, 2, 1, true,
-     L"Spectral Topography:Results from Active/Control time windows"},
-    {&CMEGSpctmShow2DFaceqv::showEegSpctmDlgActCntMpFieldLine, 0, 1, false, L"Spectral Contourmap: Active  time window"},
-    {&CMEGSpctmShow2DFaceqv::showEegSpctmDlgCtlCntMapFieldLine, 1, 1, false,
-     L"Spectral Contourmap: Control time window"},
-    {&CMEGSpctmShow2DFaceqv::showEegSpctmDlgRstCntMapFieldLine, 2, 1, false,
-     L"Spectral Contourmap:Results from Active/Control time windows"},
-};
-
 // The twelve slots in the order of kTopoShows.
 std::vector<CDlgSpctmTopographicFlags*> topoSlots(const CMEGSpctmShow2DFace& f) {
   return {f.m_pDlgMegCntMpAct,          f.m_pDlgMegCntMpCtl,          f.m_pDlgMegCntMpRst,
           f.m_pDlgMegCntMpFieldLineAct, f.m_pDlgMegCntMpFieldLineCtl, f.m_pDlgMegCntMpFieldLineRst,
           f.m_pDlgEegCntMpAct,          f.m_pDlgEegCntMpCtl,          f.m_pDlgEegCntMpRst,
           f.m_pDlgEegCntMpFieldLineAct, f.m_pDlgEegCntMpFieldLineCtl, f.m_pDlgEegCntMpFieldLineRst};
-}
-
-// Four MEG sensors and three EEG electrodes spread over a head layout, on a 24 × 16 grid
-// in every class, the real part offset + (t + f) / 10.
-std::unique_ptr<CArrayMEDataSetqv> headDataset(double offset = 0.0) {
-  megdata::DatasetBuilder b;
-  b.meg(L"MLF11", -10, 10).meg(L"MRF11", 10, 10).meg(L"MLO11", -10, -10).meg(L"MRO11", 10, -10);
-  b.eeg(L"Fz", 0, 10).eeg(L"C3", -10, 0).eeg(L"Pz", 0, -10).grid(24, 16);
-  const auto value = [offset](std::int64_t, std::int64_t t, std::int64_t f, int kind) {
-    const double real = offset + static_cast<double>(t + f) / 10.0;
-    return kind == 0 ? real : kind == 1 ? -real : std::abs(real);
-  };
-  for (int cls = 0; cls < 3; ++cls) b.spectra(cls, value);
-  return b.build();
 }
 
 bool registered(const CDlgSpctmShowStdSet& dlg, const CWnd* wnd) {
