@@ -17,7 +17,9 @@ class FlagsWindowTest : public TopoWindowTest {
     using Show = int (CMEGSpctmShow2DFaceqv::*)(CArrayMEDataSetqv*, CWnd*);
     const Show shows[] = {&CMEGSpctmShow2DFaceqv::showMegSpctmDlgActCntMp, &CMEGSpctmShow2DFaceqv::showMegSpctmDlgCtlCntMap,
                           &CMEGSpctmShow2DFaceqv::showMegSpctmDlgRstCntMap};
-    EXPECT_EQ((face.*shows[spctmClass])(data.get(), nullptr), 1);
+    const Show show = shows[spctmClass];
+    const int shown = (face.*show)(data.get(), nullptr);
+    EXPECT_EQ(shown, 1);
     CDlgMegSpctmTopographicFlags* slots[] = {face.m_pDlgMegCntMpAct, face.m_pDlgMegCntMpCtl, face.m_pDlgMegCntMpRst};
     app.pumpUntilIdle();
     return *slots[spctmClass];
