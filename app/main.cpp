@@ -7,6 +7,7 @@
 #include "app/InfoCommand.h"
 #include "app/MeasureCommand.h"
 #include "app/RenderCommand.h"
+#include "app/ShowCommand.h"
 #include "app/SnapshotCommand.h"
 
 namespace {
@@ -18,6 +19,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"show", "open the viewer on the desktop: the dataset's main window and every window of the library",
+     spctmview::showMain},
     {"render", "draw a spectral view of the dataset into a PNG file", spctmview::renderMain},
     {"measure", "measure the dataset's spectra as the measurement dialog does: text, export or CSV",
      spctmview::measureMain},

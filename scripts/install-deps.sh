@@ -24,6 +24,7 @@ packages=(
   libsdl2-dev        # the interactive face of the UI platform (desktop windows, events)
   xvfb               # a virtual X server for the tests of the interactive face
   xdotool            # real input events for those tests
+  libx11-dev         # those tests read the screen's pixels and close windows as a desktop does
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(

@@ -187,13 +187,31 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
   return createFromTemplate(nIDTemplate, pParentWnd);
 }
 
+BOOL CDialog::CreateIndirect(const DialogTemplate& dialogTemplate, CWnd* pParentWnd) {
+  m_pParentWnd = pParentWnd;
+  return createFrom(dialogTemplate, pParentWnd);
+}
+
+void CDialog::InitModalIndirect(const DialogTemplate& dialogTemplate, CWnd* pParentWnd) {
+  m_pIndirect = &dialogTemplate;
+  m_pParentWnd = pParentWnd;
+}
+
 BOOL CDialog::createFromTemplate(UINT nIDTemplate, CWnd* pParentWnd) {
   if (m_hWnd) return FALSE;
+  if (m_pIndirect) return createFrom(*m_pIndirect, pParentWnd);
   const DialogTemplate* t = ResourceChain::instance().findDialog(nIDTemplate);
   if (!t) {
     std::fprintf(stderr, "dialog template %u is not in the resource chain\n", nIDTemplate);
     return FALSE;
   }
+  return createFrom(*t, pParentWnd);
+}
+
+BOOL CDialog::createFrom(const DialogTemplate& dialogTemplate, CWnd* pParentWnd) {
+  if (m_hWnd) return FALSE;
+  const DialogTemplate* t = &dialogTemplate;
+  const UINT nIDTemplate = t->id;
   const bool child = (t->style & WS_CHILD) != 0;
   if (child && !(pParentWnd && pParentWnd->m_hWnd)) {
     std::fprintf(stderr, "dialog template %u makes a child window but no parent was given\n", nIDTemplate);

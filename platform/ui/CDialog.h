@@ -68,6 +68,11 @@ class CDialog : public CWnd {
   // owner's top-level window, lets the current service face run the dialog, destroys it
   // and returns the code passed to EndDialog (-1 when it could not be created).
   virtual INT_PTR DoModal();
+  // Modeless or modal from a template the caller owns instead of one of the chain (the
+  // platform's own dialogs, whose layout depends on their text). The template must
+  // outlive the window's creation.
+  BOOL CreateIndirect(const DialogTemplate& dialogTemplate, CWnd* pParentWnd = nullptr);
+  void InitModalIndirect(const DialogTemplate& dialogTemplate, CWnd* pParentWnd = nullptr);
   // Modal: ends the loop with nResult. Modeless: hides the dialog.
   void EndDialog(int nResult);
   bool isModalRunning() const { return m_modal && !m_modalEnded; }
@@ -92,9 +97,11 @@ class CDialog : public CWnd {
 
  private:
   BOOL createFromTemplate(UINT nIDTemplate, CWnd* pParentWnd);
+  BOOL createFrom(const DialogTemplate& t, CWnd* pParentWnd);
   // Tab and Shift+Tab: the next or previous visible, enabled control with WS_TABSTOP.
   void moveFocus(bool backwards);
 
+  const DialogTemplate* m_pIndirect = nullptr;
   bool m_modal = false;
   bool m_modalEnded = false;
   int m_modalResult = -1;

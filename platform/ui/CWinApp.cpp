@@ -232,6 +232,22 @@ void CWinApp::advanceClock(std::uint64_t ms) {
   pumpUntilIdle();
 }
 
+void CWinApp::catchUpClock(std::uint64_t now) {
+  m_now = std::max(m_now, now);
+  std::vector<TimerTable::Timer> due;
+  for (auto t = m_timers.nextDue(m_now); t; t = m_timers.nextDue(m_now)) {
+    m_timers.reschedule(t->hwnd, t->id, m_now);
+    due.push_back(*t);
+  }
+  for (const TimerTable::Timer& t : due) postMessage(t.hwnd, WM_TIMER, t.id, 0);
+  pumpUntilIdle();
+}
+
+std::optional<std::uint64_t> CWinApp::nextTimerDue() const {
+  if (auto t = m_timers.nextDue(UINT64_MAX)) return t->due;
+  return std::nullopt;
+}
+
 UINT_PTR CWinApp::setTimer(HWND hwnd, UINT_PTR id, UINT elapse) {
   if (!isWindow(hwnd) || id == 0) return 0;
   return m_timers.set(hwnd, id, elapse, m_now);

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -69,6 +70,12 @@ class CWinApp {
   // Moves the clock forward by ms, firing every timer that falls due on the way at its
   // own time and pumping messages after each.
   void advanceClock(std::uint64_t ms);
+  // The real clock's step, for an interactive face: moves the clock to `now` (never
+  // back) and fires each timer that fell due once, however many periods were missed,
+  // as a desktop coalesces late timer messages; its next turn is one period after now.
+  void catchUpClock(std::uint64_t now);
+  // When the earliest running timer is due, or nothing when none runs.
+  std::optional<std::uint64_t> nextTimerDue() const;
   UINT_PTR setTimer(HWND hwnd, UINT_PTR id, UINT elapse);
   BOOL killTimer(HWND hwnd, UINT_PTR id);
   const TimerTable& timers() const { return m_timers; }

@@ -94,6 +94,15 @@ void UserInput::doubleClick(CPoint screen) {
   releaseButton(MouseButton::Left, screen);
 }
 
+void UserInput::turnWheel(int notches, CPoint screen) {
+  m_app.setCursorPos(screen);
+  const HWND target = m_app.focus() ? m_app.focus() : m_app.foreground();
+  if (!m_app.isWindow(target) || notches == 0) return;
+  const auto delta = static_cast<WORD>(static_cast<short>(notches * 120));
+  m_app.postMessage(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<unsigned>(m_app.mouseKeyFlags()), delta), MAKELPARAM(screen.x, screen.y));
+  m_app.pumpUntilIdle();
+}
+
 void UserInput::deliverKey(UINT message, UINT vk) {
   const HWND target = m_app.focus() ? m_app.focus() : m_app.foreground();
   if (!m_app.isWindow(target)) return;

@@ -27,6 +27,10 @@ class UserInput {
   void releaseButton(MouseButton button, CPoint screen);
   void click(CPoint screen, MouseButton button = MouseButton::Left);
   void doubleClick(CPoint screen);
+  // Turns the wheel by notches (positive away from the person): WM_MOUSEWHEEL with
+  // 120 per notch to the focus window (or the foreground window), the point in screen
+  // coordinates.
+  void turnWheel(int notches, CPoint screen);
   // Key down and up go to the focus window (or the foreground window when none has the
   // focus). With Alt (VK_MENU) held, key downs are WM_SYSKEYDOWN.
   void pressKey(UINT vk);
