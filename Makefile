@@ -10,7 +10,7 @@ OUT        ?= out
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps configure build test test-asan bench fuzz run clean
+.PHONY: all deps configure build test test-asan bench measure-desktop fuzz run gallery clean
 
 all: build
 
@@ -39,6 +39,10 @@ bench: deps
 	cmake --build $(BUILD_REL) -j $(JOBS)
 	@set -e; for b in $(BUILD_REL)/bin/bench_*; do echo "== $$b"; "$$b"; done
 
+# Figures of the viewer on a private X server: start-up, idle CPU, drag latency, animation.
+measure-desktop: bench
+	$(BUILD_REL)/bin/measure_desktop
+
 # libFuzzer targets, built with clang and the sanitizers; each fuzz/corpus/NAME folder has
 # its target fuzz_NAME, which runs FUZZ_TIME seconds on a scratch copy of that corpus (new
 # findings stay in $(BUILD_FUZZ)/corpus). An input running over 20 seconds counts as a
@@ -57,6 +61,18 @@ fuzz:
 	    -artifact_prefix=$(BUILD_FUZZ)/$$n- $(BUILD_FUZZ)/corpus/$$n; \
 	done
 
+# With a display (DISPLAY set) the viewer on the demo dataset; without one the gallery
+# below, and where it is and how to open the viewer.
+run: build
+	@if [ -n "$$DISPLAY" ]; then \
+	  echo "make run: opening the viewer (build/bin/spctm-view show --demo); close its main window to end"; \
+	  $(BUILD)/bin/spctm-view show --demo; \
+	else \
+	  $(MAKE) --no-print-directory gallery && \
+	  echo "make run: no display (DISPLAY is not set): the pictures are in $(OUT)/." && \
+	  echo "make run: with a display, make run opens the viewer; or run $(BUILD)/bin/spctm-view show --demo"; \
+	fi
+
 # The demo dataset's single-channel view of the sensor nearest the gamma burst for every
 # class and kind, the single-channel window of that sensor for every class, and in facade/
 # the three windows with both display-parameter dialogs opened by one facade (one shared
@@ -67,7 +83,7 @@ fuzz:
 # settings the first saved (ranges, layout, grid); the twelve topographic windows (flags
 # and contour field/line, MEG and EEG, Act, Ctl, Rst) and four frames of the Results
 # windows' animation.
-run: build
+gallery: build
 	@mkdir -p $(OUT)
 	$(BUILD)/bin/platform-demo $(OUT)/platform-demo.png
 	@set -e; for c in act ctl rst; do for k in real imag power; do \

@@ -1,7 +1,8 @@
-// `spctm-view show`: the viewer on the desktop. Opens the display (the interactive face),
-// the main window over the dataset, and runs until the main window is closed; every
-// window of the library opens from there through the facade. Without a display it says
-// so and points to the commands that draw the same windows into files. Called by main.
+// `spctm-view show`: the viewer on the desktop. Opens the display (the interactive face)
+// and the main window at once, loads the dataset on a worker meanwhile (the main window
+// shows how it goes), and runs until the main window is closed; every window of the
+// library opens from there through the facade. Without a display it says so and points to
+// the commands that draw the same windows into files. Called by main.
 #pragma once
 
 #include <iosfwd>
@@ -22,9 +23,9 @@ struct ShowOptions {
 ShowOptions parseShowOptions(const std::vector<std::string>& args);
 std::string showHelp();
 
-// Runs the viewer over `dataset` until its main window closes. Exit status 0, or 1 when
-// no display can be opened.
-int runShow(const ShowOptions& options, CArrayMEDataSetqv& dataset, std::ostream& out, std::ostream& err);
+// Runs the viewer until its main window closes. Exit status 0, or 1 when no display can
+// be opened or the dataset cannot be loaded (the reason on `err` and in a message box).
+int runShow(const ShowOptions& options, std::ostream& err);
 
 int showMain(const std::vector<std::string>& args);
 

@@ -12,16 +12,29 @@
 namespace spctmview {
 namespace {
 
-// What a window's button says; windows without an entry here show their name.
+// What a window's button says: "Single channel: Active", "MEG flags: Results" ...;
+// windows of another pattern show their name.
 CString buttonCaption(const std::string& name) {
-  static const std::pair<const char*, const wchar_t*> captions[] = {
-      {"single-act", L"Single channel: Active"}, {"single-ctl", L"Single channel: Control"},
-      {"single-rst", L"Single channel: Results"}, {"stdset-meg", L"MEG display parameters"},
-      {"stdset-eeg", L"EEG display parameters"}, {"measure", L"Measurements"}};
-  for (const auto& [n, caption] : captions) {
-    if (name == n) return caption;
-  }
-  return CString(name.c_str());
+  static const std::pair<const char*, const char*> words[] = {
+      {"single", "Single channel"}, {"flags", "flags"},      {"field", "field/lines"}, {"act", "Active"},
+      {"ctl", "Control"},           {"rst", "Results"},      {"stdset", "display parameters"}};
+  auto word = [&](const std::string& w) -> std::string {
+    for (const auto& [key, text] : words) {
+      if (w == key) return text;
+    }
+    return w == "meg" || w == "eeg" ? std::string(w == "meg" ? "MEG" : "EEG") : w;
+  };
+  if (name == "measure") return L"Measurements";
+  const size_t dash = name.find('-');
+  if (dash == std::string::npos) return CString(name.c_str());
+  const std::string kind = name.substr(0, dash), rest = name.substr(dash + 1);
+  const size_t second = rest.find('-');
+  std::string text;
+  if (kind == "single") text = word(kind) + ": " + word(rest);
+  else if (kind == "stdset") text = word(rest) + " " + word(kind);
+  else if (second != std::string::npos) text = word(rest.substr(0, second)) + " " + word(kind) + ": " + word(rest.substr(second + 1));
+  else text = name;
+  return CString(text.c_str());
 }
 
 DialogItemTemplate item(ControlClass kind, int id, const CString& caption, int x, int y, int cx, int cy, DWORD style = 0) {
@@ -44,9 +57,7 @@ CString datasetSummary(const CArrayMEDataSetqv& dataset) {
 
 }  // namespace
 
-ViewerMainWindow::ViewerMainWindow(CArrayMEDataSetqv& dataset)
-    : m_dataset(dataset), m_scene{dataset, m_face, 0, 2, SingleViewOptions{}} {
-  m_face.m_draw.setDrawMEGData(&dataset);
+ViewerMainWindow::ViewerMainWindow() {
   const auto& windows = snapshotWindows();
   const int rows = static_cast<int>((windows.size() + 2) / 3);
   const int windowsBottom = 74 + 18 * rows;
@@ -55,7 +66,7 @@ ViewerMainWindow::ViewerMainWindow(CArrayMEDataSetqv& dataset)
   m_template.cx = 300;
   m_template.cy = windowsBottom + 74;
   auto& items = m_template.items;
-  items.push_back(item(ControlClass::Static, -1, datasetSummary(dataset), 7, 7, 286, 8));
+  items.push_back(item(ControlClass::Static, kSummary, L"Loading the dataset...", 7, 7, 286, 8));
   items.push_back(item(ControlClass::Static, -1, L"Classes: Active, Control, Results", 7, 18, 286, 8));
   items.push_back(item(ControlClass::Static, kStatus, L"", 7, 29, 286, 8));
   items.push_back(item(ControlClass::Static, -1, L"Trial:", 7, 46, 30, 8));
@@ -78,28 +89,52 @@ ViewerMainWindow::ViewerMainWindow(CArrayMEDataSetqv& dataset)
 }
 
 ViewerMainWindow::~ViewerMainWindow() {
-  // The facade's windows go first, while this window's handlers still exist.
+  // This window goes while its handlers exist; the facade, a member, then destroys the
+  // library's windows.
   if (m_hWnd) DestroyWindow();
 }
 
 bool ViewerMainWindow::open() {
   if (!CreateIndirect(m_template, nullptr)) return false;
+  enableDatasetControls(m_dataset != nullptr);
   ShowWindow(SW_SHOW);
   SetForegroundWindow();
   return true;
 }
 
-BOOL ViewerMainWindow::OnInitDialog() {
-  CDialog::OnInitDialog();
+void ViewerMainWindow::enableDatasetControls(bool enable) {
+  for (CWnd* child : GetChildren()) {
+    const int id = child->GetDlgCtrlID();
+    if (id >= kTrial) child->EnableWindow(enable ? TRUE : FALSE);
+  }
+}
+
+void ViewerMainWindow::watchLoading(std::function<std::string()> progress) {
+  m_progress = std::move(progress);
+  SetTimer(1, 100);
+}
+
+void ViewerMainWindow::OnTimer(UINT_PTR nIDEvent) {
+  if (nIDEvent == 1 && m_progress) setStatus(CString(m_progress().c_str()));
+}
+
+void ViewerMainWindow::setDataset(CArrayMEDataSetqv& dataset) {
+  KillTimer(1);
+  m_progress = nullptr;
+  m_dataset = &dataset;
+  m_face.m_draw.setDrawMEGData(&dataset);
+  m_scene.emplace(SnapshotScene{dataset, m_face, 0, 2, SingleViewOptions{}, 0});
+  SetDlgItemText(kSummary, datasetSummary(dataset));
   auto* trials = static_cast<CComboBox*>(GetDlgItem(kTrial));
-  if (const CMEGDataqv* session = m_dataset.getSessionData(-1)) {
+  trials->ResetContent();
+  if (const CMEGDataqv* session = dataset.getSessionData(-1)) {
     for (std::int64_t i = 0; i < session->getTotalTrial(); ++i) {
       const int at = trials->AddString(session->getTrialqv(i)->m_strName.c_str());
       if (session->getTrialqv(i) == session->getCurrentTrialPt()) trials->SetCurSel(at);
     }
   }
+  enableDatasetControls(true);
   setStatus(L"Open a window below.");
-  return TRUE;
 }
 
 void ViewerMainWindow::setStatus(const CString& text) { SetDlgItemText(kStatus, text); }
@@ -109,7 +144,7 @@ CWnd* ViewerMainWindow::openWindow(const std::string& name) {
   const auto it = std::find_if(windows.begin(), windows.end(), [&](const SnapshotWindow& w) { return name == w.name; });
   if (it == windows.end()) return nullptr;
   std::string error;
-  CWnd* wnd = it->open(m_scene, error);
+  CWnd* wnd = m_scene ? it->open(*m_scene, error) : nullptr;
   if (!wnd) {
     MessageBox(CString(("Cannot open the window: " + error).c_str()), nullptr, MB_OK | MB_ICONERROR);
     return nullptr;
@@ -140,14 +175,14 @@ void ViewerMainWindow::listOpenWindows() {
 }
 
 bool ViewerMainWindow::chooseTrial(int index) {
-  CMEGDataqv* session = m_dataset.getSessionData(-1);
+  CMEGDataqv* session = m_dataset ? m_dataset->getSessionData(-1) : nullptr;
   if (!session || index < 0 || index >= session->getTotalTrial()) return false;
   {
     CWaitCursor wait;
     setStatus(L"Computing the trial's spectra...");
     AfxGetApp()->pumpUntilIdle();
     session->setCurrentTrial(index);
-    m_face.m_draw.setDrawMEGData(&m_dataset);
+    m_face.m_draw.setDrawMEGData(m_dataset);
   }
   reopenAll();
   static_cast<CComboBox*>(GetDlgItem(kTrial))->SetCurSel(index);
@@ -161,7 +196,7 @@ void ViewerMainWindow::reopenAll() {
     const auto& windows = snapshotWindows();
     const auto it = std::find_if(windows.begin(), windows.end(), [&](const SnapshotWindow& w) { return name == w.name; });
     const bool shown = wnd->IsWindowVisible();
-    if (it->open(m_scene, error) && !shown) wnd->ShowWindow(SW_HIDE);
+    if (it->open(*m_scene, error) && !shown) wnd->ShowWindow(SW_HIDE);
   }
 }
 

@@ -3,6 +3,7 @@
 // desktop's close request, and the service windows (message box, pop-up menu, file and
 // font dialogs) answered by mouse and keyboard. The desktop's pixels are the platform's.
 #include "platform/gdi/GdiDefs.h"
+#include "platform/gdi/PngExport.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/UserInput.h"
@@ -59,7 +60,9 @@ class Recorder : public CWnd {
 class Ticker : public CWnd {
  public:
   std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  std::function<void()> onTick;
   void OnTimer(UINT_PTR) override {
+    if (onTick) onTick();
     if (std::chrono::steady_clock::now() > deadline) AfxGetApp()->input().tapKey(VK_ESCAPE);
   }
 };
@@ -92,6 +95,23 @@ class InteractiveFaceTest : public ::testing::Test {
     // On the screen for a moment, as a window is before anyone works with it.
     const std::uint64_t shown = app.now() + 300;
     runUntil([&] { return app.now() >= shown; });
+  }
+
+  // Writes a screenshot of the window titled `title` to the test-output folder once it has
+  // been on the screen for a moment (while a modal loop runs it).
+  void shootWhenShown(const CString& title, const std::string& name) {
+    auto seen = std::make_shared<std::uint64_t>(0);
+    ticker.onTick = [=, this] {
+      for (HWND h : app.topLevelWindows()) {
+        const WindowRecord* r = app.record(h);
+        if (!r->visibleSelf() || r->text != title) continue;
+        if (*seen == 0) *seen = app.now();
+        if (*seen != UINT64_MAX && app.now() >= *seen + 200) {
+          writePng(server->capture(r->rect), std::string(SPCTM_TEST_OUTPUT_DIR) + "/desktop-" + name + ".png");
+          *seen = UINT64_MAX;
+        }
+      }
+    };
   }
 
   CPoint screenOf(CWnd& w, CPoint client) {
@@ -174,8 +194,9 @@ TEST_F(InteractiveFaceTest, TheDesktopShowsExactlyThePlatformsPicture) {
 
 TEST_F(InteractiveFaceTest, AMessageBoxIsAnsweredByKey) {
   openRecorder();
+  shootWhenShown(L"Question", "message-box");
   auto person = xdotool({"search", "--sync", "--name", "^Question$", "mousemove", "--window", "%1", "40", "40", "sleep",
-                         "0.3", "key", "n"});
+                         "0.6", "key", "n"});
   const int answer = app.services().messageBox({rec.m_hWnd, L"Replace the file?", L"Question", MB_YESNO});
   EXPECT_EQ(answer, IDNO);
   EXPECT_TRUE(rec.IsWindowEnabled()) << "the owner takes input again";
@@ -204,6 +225,7 @@ TEST_F(InteractiveFaceTest, APopupMenuChoosesTheClickedRowAndSkipsGrayedOnes) {
                     "--window", "%1", "30", str(y), "click", "1", "sleep", "0.3", "mousemove", str(owner.x), str(owner.y),
                     "click", "1"});
   };
+  shootWhenShown(L"Menu", "popup-menu");
   auto person = clickRow(1 + 2 + 22 + 7 + 11);
   EXPECT_EQ(app.services().popupMenu(request), 102u);
   person->waitFor(5000);
@@ -222,7 +244,8 @@ TEST_F(InteractiveFaceTest, TheSaveDialogAsksBeforeReplacingAFile) {
   request.defaultExt = L"png";
   request.flags = OFN_OVERWRITEPROMPT;
   request.filters = parseFileFilter(L"PNG image (*.png)|*.png||");
-  auto person = xdotool({"search", "--sync", "--name", "^Save As$", "mousemove", "--window", "%1", "60", "15", "sleep", "0.3",
+  shootWhenShown(L"Save As", "save-dialog");
+  auto person = xdotool({"search", "--sync", "--name", "^Save As$", "mousemove", "--window", "%1", "60", "15", "sleep", "0.6",
                          "key", "Return", "search", "--sync", "--name", "^Confirm Save As$", "mousemove", "--window", "%1",
                          "40", "40", "sleep", "0.3", "key", "y"});
   const std::optional<CString> chosen = app.services().fileDialog(request);
@@ -240,8 +263,9 @@ TEST_F(InteractiveFaceTest, TheFontDialogGivesBackTheChosenStyle) {
   request.initial.pointSizeTenths = 100;
   // The Bold box sits at (193, 17) dialog units: 290 x 26 pixels into the client area,
   // below a 1-pixel frame and the 22-pixel caption.
+  shootWhenShown(L"Font", "font-dialog");
   auto person = xdotool({"search", "--sync", "--name", "^Font$", "sleep", "0.3", "mousemove", "--window", "%1", "296", "54",
-                         "click", "1", "sleep", "0.3", "key", "Return"});
+                         "click", "1", "sleep", "0.6", "key", "Return"});
   const std::optional<FontChoice> chosen = app.services().fontDialog(request);
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(chosen->weight, FW_BOLD);

@@ -10,10 +10,12 @@
 #include "platform/ui/UserInput.h"
 #include "platform/ui/sdl/InteractiveFace.h"
 #include "resources/StdSetResources.h"
+#include "resources/TopoWindowResources.h"
 #include "tests/support/DatasetBuilder.h"
 #include "tests/x11/XTestServer.h"
 #include "windows/dialogs/CDlgMegSpctmShowStdSet.h"
 #include "windows/single/CDlgSpctm1C.h"
+#include "windows/topo/CDlgSpctmTopographicFlags.h"
 
 #include <gtest/gtest.h>
 
@@ -95,8 +97,9 @@ TEST_F(ViewerDesktopTest, SelectionDragRangeChangeAndClosingInAnyOrder) {
                   .grid(60, 30)
                   .spectra(0, [](std::int64_t c, std::int64_t t, std::int64_t f, int) { return double(c + t + f) - 40.0; })
                   .build();
-  ViewerMainWindow main(*data);
+  ViewerMainWindow main;
   ASSERT_TRUE(main.open());
+  main.setDataset(*data);
   runUntil([&] { return app.now() > 300; });
   screenshot(main, "main");
 
@@ -151,6 +154,45 @@ TEST_F(ViewerDesktopTest, SelectionDragRangeChangeAndClosingInAnyOrder) {
   ASSERT_TRUE(runUntil([&] { return !set->IsWindowVisible(); }));
   ASSERT_TRUE(server->requestClose(singleTitle));
   ASSERT_TRUE(runUntil([&] { return !dlg->IsWindowVisible(); }));
+  ASSERT_TRUE(server->requestClose("spctm-view"));
+  EXPECT_TRUE(runUntil([&] { return main.m_hWnd == nullptr; }));
+}
+
+TEST_F(ViewerDesktopTest, TheTopographicFlagsAnimateBetweenStartAndStop) {
+  auto data = megdata::DatasetBuilder()
+                  .meg(L"A", -1, 0)
+                  .meg(L"B", 1, 0)
+                  .meg(L"C", 0, 1)
+                  .grid(60, 30)
+                  .spectra(0, [](std::int64_t c, std::int64_t t, std::int64_t f, int) { return double((c + 1) * t) - 30.0 + double(f); })
+                  .build();
+  ViewerMainWindow main;
+  ASSERT_TRUE(main.open());
+  main.setDataset(*data);
+  runUntil([&] { return app.now() > 300; });
+  const auto& windows = spctmview::snapshotWindows();
+  const auto flagsEntry = std::find_if(windows.begin(), windows.end(), [](const auto& w) { return std::string(w.name) == "flags-meg-act"; });
+  ASSERT_NE(flagsEntry, windows.end());
+  clickCentreOf(*main.GetDlgItem(ViewerMainWindow::kFirstWindowButton + static_cast<int>(flagsEntry - windows.begin())));
+  CDlgSpctmTopographicFlags* flags = main.face().m_pDlgMegCntMpAct;
+  ASSERT_NE(flags, nullptr);
+  ASSERT_TRUE(flags->IsWindowVisible());
+  screenshot(*flags, "flags-meg-act");
+
+  CWnd& start = *flags->GetDlgItem(IDC_TOPO_START);
+  clickCentreOf(start);
+  ASSERT_TRUE(flags->m_bAnimating) << "Start runs the animation";
+  const CRect map = screenRect(flags->m_wndMap);
+  const PixelSurface first = server->capture(map);
+  const std::uint64_t later = app.now() + 1000;
+  runUntil([&] { return app.now() >= later; });
+  EXPECT_GT(differingPixels(first, server->capture(map)), 0) << "the flags moved on the screen";
+  clickCentreOf(start);
+  EXPECT_FALSE(flags->m_bAnimating) << "the same button stops it";
+  const PixelSurface stopped = server->capture(map);
+  const std::uint64_t still = app.now() + 500;
+  runUntil([&] { return app.now() >= still; });
+  EXPECT_EQ(differingPixels(stopped, server->capture(map)), 0) << "nothing moves after the stop";
   ASSERT_TRUE(server->requestClose("spctm-view"));
   EXPECT_TRUE(runUntil([&] { return main.m_hWnd == nullptr; }));
 }
