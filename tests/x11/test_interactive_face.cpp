@@ -97,19 +97,30 @@ class InteractiveFaceTest : public ::testing::Test {
     runUntil([&] { return app.now() >= shown; });
   }
 
-  // Writes a screenshot of the window titled `title` to the test-output folder once it has
-  // been on the screen for a moment (while a modal loop runs it).
-  void shootWhenShown(const CString& title, const std::string& name) {
+  // Steps of a person working with windows the test cannot reach itself (they live in a
+  // modal loop): when the window titled `title` has been on the screen for a moment, its
+  // screenshot goes to the test-output folder as desktop-NAME.png and xdotool runs with
+  // the arguments made from the window's screen rectangle. Steps run in order.
+  struct Step {
+    CString title;
+    std::string name;
+    std::function<std::vector<std::string>(const CRect&)> args;
+  };
+  void whenShown(std::vector<Step> steps) {
+    auto queue = std::make_shared<std::vector<Step>>(std::move(steps));
     auto seen = std::make_shared<std::uint64_t>(0);
     ticker.onTick = [=, this] {
+      if (queue->empty()) return;
       for (HWND h : app.topLevelWindows()) {
         const WindowRecord* r = app.record(h);
-        if (!r->visibleSelf() || r->text != title) continue;
+        if (!r->visibleSelf() || r->text != queue->front().title) continue;
         if (*seen == 0) *seen = app.now();
-        if (*seen != UINT64_MAX && app.now() >= *seen + 200) {
-          writePng(server->capture(r->rect), std::string(SPCTM_TEST_OUTPUT_DIR) + "/desktop-" + name + ".png");
-          *seen = UINT64_MAX;
-        }
+        if (app.now() < *seen + 300) return;
+        writePng(server->capture(r->rect), std::string(SPCTM_TEST_OUTPUT_DIR) + "/desktop-" + queue->front().name + ".png");
+        persons.push_back(xdotool(queue->front().args(r->rect)));
+        queue->erase(queue->begin());
+        *seen = 0;
+        return;
       }
     };
   }
@@ -124,6 +135,7 @@ class InteractiveFaceTest : public ::testing::Test {
   InteractiveFace* face = nullptr;
   Ticker ticker;
   Recorder rec;
+  std::vector<std::unique_ptr<ChildProcess>> persons;
 };
 
 TEST_F(InteractiveFaceTest, ADragReachesTheWindowAtItsPointsAndFollowsTheCaptureOutside) {
@@ -194,9 +206,8 @@ TEST_F(InteractiveFaceTest, TheDesktopShowsExactlyThePlatformsPicture) {
 
 TEST_F(InteractiveFaceTest, AMessageBoxIsAnsweredByKey) {
   openRecorder();
-  shootWhenShown(L"Question", "message-box");
-  auto person = xdotool({"search", "--sync", "--name", "^Question$", "mousemove", "--window", "%1", "40", "40", "sleep",
-                         "0.6", "key", "n"});
+  whenShown({{L"Question", "message-box",
+              [](const CRect& r) { return std::vector<std::string>{"mousemove", str(r.left + 40), str(r.top + 40), "key", "n"}; }}});
   const int answer = app.services().messageBox({rec.m_hWnd, L"Replace the file?", L"Question", MB_YESNO});
   EXPECT_EQ(answer, IDNO);
   EXPECT_TRUE(rec.IsWindowEnabled()) << "the owner takes input again";
@@ -221,15 +232,15 @@ TEST_F(InteractiveFaceTest, APopupMenuChoosesTheClickedRowAndSkipsGrayedOnes) {
   // A press on the owner, outside the menu, dismisses a menu still open.
   const CPoint owner = screenOf(rec, CPoint(20, 20));
   auto clickRow = [&](int y) {
-    return xdotool({"sleep", "0.3", "search", "--sync", "--onlyvisible", "--name", "^Menu$", "sleep", "0.3", "mousemove",
-                    "--window", "%1", "30", str(y), "click", "1", "sleep", "0.3", "mousemove", str(owner.x), str(owner.y),
-                    "click", "1"});
+    return Step{L"Menu", "popup-menu", [=](const CRect& r) {
+                  return std::vector<std::string>{"mousemove", str(r.left + 30), str(r.top + y), "click", "1", "sleep", "0.3",
+                                                  "mousemove", str(owner.x), str(owner.y), "click", "1"};
+                }};
   };
-  shootWhenShown(L"Menu", "popup-menu");
-  auto person = clickRow(1 + 2 + 22 + 7 + 11);
+  // Rows of 22 pixels under the 1-pixel frame and a 2-pixel margin; the separator takes 7.
+  whenShown({clickRow(1 + 2 + 22 + 7 + 11)});
   EXPECT_EQ(app.services().popupMenu(request), 102u);
-  person->waitFor(5000);
-  auto again = clickRow(1 + 2 + 22 + 7 + 22 + 11);
+  whenShown({clickRow(1 + 2 + 22 + 7 + 22 + 11)});
   EXPECT_EQ(app.services().popupMenu(request), 0u) << "a grayed row is no choice; a press elsewhere dismisses";
 }
 
@@ -244,10 +255,10 @@ TEST_F(InteractiveFaceTest, TheSaveDialogAsksBeforeReplacingAFile) {
   request.defaultExt = L"png";
   request.flags = OFN_OVERWRITEPROMPT;
   request.filters = parseFileFilter(L"PNG image (*.png)|*.png||");
-  shootWhenShown(L"Save As", "save-dialog");
-  auto person = xdotool({"search", "--sync", "--name", "^Save As$", "mousemove", "--window", "%1", "60", "15", "sleep", "0.6",
-                         "key", "Return", "search", "--sync", "--name", "^Confirm Save As$", "mousemove", "--window", "%1",
-                         "40", "40", "sleep", "0.3", "key", "y"});
+  whenShown({{L"Save As", "save-dialog",
+              [](const CRect& r) { return std::vector<std::string>{"mousemove", str(r.left + 60), str(r.top + 15), "key", "Return"}; }},
+             {L"Confirm Save As", "save-dialog-question",
+              [](const CRect& r) { return std::vector<std::string>{"mousemove", str(r.left + 40), str(r.top + 40), "key", "y"}; }}});
   const std::optional<CString> chosen = app.services().fileDialog(request);
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(chosen->utf8(), (dir / "shot").string()) << "the caller adds the extension";
@@ -263,9 +274,10 @@ TEST_F(InteractiveFaceTest, TheFontDialogGivesBackTheChosenStyle) {
   request.initial.pointSizeTenths = 100;
   // The Bold box sits at (193, 17) dialog units: 290 x 26 pixels into the client area,
   // below a 1-pixel frame and the 22-pixel caption.
-  shootWhenShown(L"Font", "font-dialog");
-  auto person = xdotool({"search", "--sync", "--name", "^Font$", "sleep", "0.3", "mousemove", "--window", "%1", "296", "54",
-                         "click", "1", "sleep", "0.6", "key", "Return"});
+  whenShown({{L"Font", "font-dialog", [](const CRect& r) {
+                return std::vector<std::string>{"mousemove", str(r.left + 296), str(r.top + 54), "click", "1", "sleep", "0.3",
+                                                "key", "Return"};
+              }}});
   const std::optional<FontChoice> chosen = app.services().fontDialog(request);
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(chosen->weight, FW_BOLD);

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 using spctmview::ViewerMainWindow;
 
@@ -199,9 +200,11 @@ TEST_F(ViewerDesktopTest, TheTopographicFlagsAnimateBetweenStartAndStop) {
 
 TEST_F(ViewerDesktopTest, TheProgramEndsWithStatusZeroWhenItsMainWindowCloses) {
   ChildProcess viewer({SPCTM_VIEW_PROGRAM, "show", "--demo"});
-  auto wait = xdotool({"search", "--sync", "--onlyvisible", "--name", "^spctm-view$"});
-  ASSERT_EQ(wait->waitFor(40000), 0) << "the main window did not appear";
-  ASSERT_TRUE(server->requestClose("spctm-view"));
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(40);
+  while (!server->requestClose("spctm-view") && std::chrono::steady_clock::now() < until) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  ASSERT_LT(std::chrono::steady_clock::now(), until) << "the main window did not appear";
   EXPECT_EQ(viewer.waitFor(20000), 0);
 }
 
