@@ -31,21 +31,10 @@ class MeasureTest : public DialogsTest {
   CDlgSpctrMeasurements dlg;
 };
 
-TEST_F(MeasureTest, TemplateAndFirstTexts) {
-  EXPECT_EQ(dlg.GetWindowText(), L"Spectral Measurement");
-  EXPECT_TRUE(dlg.GetStyle() & WS_THICKFRAME);
-  // The window W starts as 0 … 1 in points, ms and Hz.
-  for (int id : {IDC_MEAS_TIME_BEGIN, IDC_MEAS_FREQ_BEGIN, IDC_MEAS_TIME_BEGIN_MS, IDC_MEAS_FREQ_BEGIN_HZ})
-    EXPECT_EQ(text(id), L"0") << id;
-  for (int id : {IDC_MEAS_TIME_END, IDC_MEAS_FREQ_END, IDC_MEAS_TIME_END_MS, IDC_MEAS_FREQ_END_HZ})
-    EXPECT_EQ(text(id), L"1") << id;
-  EXPECT_EQ(static_cast<CButton*>(dlg.GetDlgItem(IDC_MEAS_SPCTM_CHNL))->GetCheck(), BST_CHECKED);
-  EXPECT_EQ(static_cast<CButton*>(dlg.GetDlgItem(IDC_MEAS_PRECISE))->GetCheck(), BST_UNCHECKED);
-  ASSERT_EQ(dlg.m_comboMode.GetCount(), 7);
-  CString first, last;
-  dlg.m_comboMode.GetLBText(0, first);
-  dlg.m_comboMode.GetLBText(6, last);
-  EXPECT_EQ(std::make_pair(first, last), std::make_pair(CString(L"Select MMMR"), CString(L"All Freq RMS")));
+// Opening fills the mode list and the text box with the first mode's header, asks nothing,
+// and no control covers another (the captions and first values are left to the pictures).
+TEST_F(MeasureTest, OpensOnTheFirstModesHeader) {
+  EXPECT_EQ(dlg.m_comboMode.GetCount(), 7);
   EXPECT_EQ(dlg.m_comboMode.GetCurSel(), 0);
   EXPECT_EQ(text(IDC_MEAS_TEXT).str(), spctmtext::measureHeader(0));
   EXPECT_TRUE(boxTexts().empty());  // filling the edits asked nothing
