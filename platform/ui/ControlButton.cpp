@@ -72,7 +72,7 @@ void ButtonProc::paint(const WindowRecord& r, CDC& dc) {
     case BS_GROUPBOX: {
       dc.FillSolidRect(&client, look::kFace);
       CRect label(8, 0, 8, 0);
-      dc.DrawText(r.text, &label, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+      dc.DrawText(r.text, &label, DT_CALCRECT | DT_SINGLELINE);
       const int mid = label.Height() / 2;
       look::frame(dc, CRect(0, mid, client.right, client.bottom), look::kFrame);
       label.InflateRect(3, 0);

@@ -106,7 +106,7 @@ void ComboProc::paint(const WindowRecord& r, CDC& dc) {
   const CRect button = comboButtonRect(r);
   look::buttonFace(dc, button, m_dropped, false);
   look::arrow(dc, button, look::Arrow::Down, r.enabledSelf() ? look::kText : look::kGrayText);
-  look::text(dc, r.text, CRect(4, 0, button.left - 2, client.bottom), DT_LEFT | DT_VCENTER,
+  look::text(dc, r.text, CRect(4, 0, button.left - 2, client.bottom), DT_LEFT | DT_VCENTER | DT_NOPREFIX,
              r.enabledSelf() ? look::kText : look::kGrayText, nullptr);
 }
 
@@ -121,7 +121,7 @@ void ComboProc::paintOverlay(const WindowRecord& r, CDC& dc) {
     const bool current = i == m_cur;
     if (current) dc.FillSolidRect(&row, look::kAccent);
     look::text(dc, m_items[static_cast<size_t>(i)].text, CRect(row.left + 4, row.top, row.right, row.bottom),
-               DT_LEFT | DT_VCENTER, current ? look::kSelectionText : look::kText, nullptr);
+               DT_LEFT | DT_VCENTER | DT_NOPREFIX, current ? look::kSelectionText : look::kText, nullptr);
   }
   look::frame(dc, list, look::kFrame);
 }

@@ -156,11 +156,11 @@ void EditProc::paint(const WindowRecord& r, CDC& dc) {
       const size_t s0 = std::clamp<size_t>(static_cast<size_t>(first), start, end);
       const size_t s1 = std::clamp<size_t>(static_cast<size_t>(last), start, end);
       if (focused && s1 > s0) dc.FillSolidRect(x + extent(start, s0), y, extent(s0, s1), lh, look::kAccent);
-      look::text(dc, part, CRect(x, y, client.right + shift, y + lh), DT_LEFT | DT_TOP, ink, nullptr);
+      look::text(dc, part, CRect(x, y, client.right + shift, y + lh), DT_LEFT | DT_TOP | DT_NOPREFIX, ink, nullptr);
       if (focused && s1 > s0) {
         const CString selected(std::wstring_view(text).substr(s0, s1 - s0));
         const int sx = x + extent(start, s0);
-        look::text(dc, selected, CRect(sx, y, sx + extent(s0, s1), y + lh), DT_LEFT | DT_TOP, look::kSelectionText,
+        look::text(dc, selected, CRect(sx, y, sx + extent(s0, s1), y + lh), DT_LEFT | DT_TOP | DT_NOPREFIX, look::kSelectionText,
                    nullptr);
       }
       const size_t caret = static_cast<size_t>(m_selEnd);

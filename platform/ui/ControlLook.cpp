@@ -54,7 +54,7 @@ void text(CDC& dc, const CString& s, CRect r, UINT format, COLORREF colour, CFon
   if (s.IsEmpty()) return;
   DcStateScope scope(dc);
   scope.font(font).textColor(colour).bkMode(TRANSPARENT);
-  dc.DrawText(s, &r, format | DT_SINGLELINE | DT_NOPREFIX);
+  dc.DrawText(s, &r, format | DT_SINGLELINE);
 }
 
 void buttonFace(CDC& dc, const CRect& r, bool pushed, bool emphasised) {

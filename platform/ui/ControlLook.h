@@ -35,7 +35,9 @@ void frame(CDC& dc, const CRect& r, COLORREF colour);
 void arrow(CDC& dc, const CRect& r, Arrow direction, COLORREF colour);
 // A check mark filling most of the box.
 void checkMark(CDC& dc, const CRect& box, COLORREF colour);
-// One line of text in r, placed by DT_ flags, transparent background.
+// One line of text in r, placed by DT_ flags, transparent background. An "&" marks the
+// next letter as the label's access key (drawn underlined, "&&" is one "&"), as in button,
+// static and menu labels; text that is data (edits, lists, captions) passes DT_NOPREFIX.
 void text(CDC& dc, const CString& s, CRect r, UINT format, COLORREF colour, CFont* font);
 // A button face: fill, frame, and a second frame inside when emphasised.
 void buttonFace(CDC& dc, const CRect& r, bool pushed, bool emphasised);

@@ -127,7 +127,7 @@ void paintNonClient(WindowRecord& r) {
         look::image(dc, *icon, x, caption.top + (kCaptionHeight - icon->height) / 2);
         x += icon->width + 6;
       }
-      look::text(dc, r.text, CRect(x, caption.top, caption.right, caption.bottom), DT_LEFT | DT_VCENTER,
+      look::text(dc, r.text, CRect(x, caption.top, caption.right, caption.bottom), DT_LEFT | DT_VCENTER | DT_NOPREFIX,
                  look::kCaptionText, look::dialogFont());
       y += kCaptionHeight;
     }
@@ -135,7 +135,7 @@ void paintNonClient(WindowRecord& r) {
       int x = kFrameWidth + 6;
       for (const MenuItemTemplate& item : r.menu->items) {
         CRect title(x, y, x, y + kMenuBarHeight);
-        dc.DrawText(item.text, &title, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        dc.DrawText(item.text, &title, DT_CALCRECT | DT_SINGLELINE);
         title = CRect(x, y, x + title.Width() + 12, y + kMenuBarHeight);
         look::text(dc, item.text, title, DT_CENTER | DT_VCENTER, look::kText, look::dialogFont());
         x = title.right;

@@ -6,7 +6,9 @@
 
 #include "tests/platform/ui/TestDialog.h"
 
+#include <set>
 #include <string>
+#include <vector>
 
 namespace testdlg {
 namespace {
@@ -100,6 +102,34 @@ TEST_F(DialogTest, OpenComboListLiesOverTheDialogAndGoesWhenClosed) {
   EXPECT_TRUE(dlg.IsWindowVisible());
   EXPECT_EQ(shown(dlg.m_combo, atCurrent), look::kFace);
   EXPECT_EQ(dlg.selChanges.size(), 0u);
+}
+
+// The rows in which a control's picture with `marked` differs from its picture with `plain`.
+std::set<int> rowsThatDiffer(CDialog& dlg, int id, const wchar_t* plain, const wchar_t* marked) {
+  CWnd& control = *dlg.GetDlgItem(id);
+  CRect client;
+  control.GetClientRect(&client);
+  const auto picture = [&](const wchar_t* text) {
+    control.SetWindowText(text);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.Height(); ++y)
+      for (int x = 0; x < client.Width(); ++x) pixels.push_back(shown(control, CPoint(x, y)));
+    return pixels;
+  };
+  const std::vector<COLORREF> a = picture(plain), b = picture(marked);
+  std::set<int> rows;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) rows.insert(static_cast<int>(i) / client.Width());
+  return rows;
+}
+
+TEST_F(DialogTest, LabelsUnderlineTheirAccessKeyWhileEditsShowTheAmpersand) {
+  // A button's "&Yes" reads "Yes" with the Y underlined: one or two rows differ, under the text.
+  const std::set<int> button = rowsThatDiffer(dlg, kApply, L"Yes", L"&Yes");
+  ASSERT_FALSE(button.empty());
+  EXPECT_LE(button.size(), 2u);
+  // An edit's text is data: the ampersand is a character of it, drawn over the glyphs' height.
+  EXPECT_GT(rowsThatDiffer(dlg, kEditText, L"Yes", L"&Yes").size(), 4u);
 }
 
 TEST_F(DialogTest, CaptionCarriesTheTitleOnItsBar) {
