@@ -236,7 +236,9 @@ void CWinApp::catchUpClock(std::uint64_t now) {
   m_now = std::max(m_now, now);
   std::vector<TimerTable::Timer> due;
   for (auto t = m_timers.nextDue(m_now); t; t = m_timers.nextDue(m_now)) {
-    m_timers.reschedule(t->hwnd, t->id, m_now);
+    // A timer keeps its beat when it fires within a period of its turn; one later than
+    // that starts a new beat from now.
+    m_timers.reschedule(t->hwnd, t->id, t->due + t->period > m_now ? t->due : m_now);
     due.push_back(*t);
   }
   for (const TimerTable::Timer& t : due) postMessage(t.hwnd, WM_TIMER, t.id, 0);

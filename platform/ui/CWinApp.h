@@ -72,7 +72,8 @@ class CWinApp {
   void advanceClock(std::uint64_t ms);
   // The real clock's step, for an interactive face: moves the clock to `now` (never
   // back) and fires each timer that fell due once, however many periods were missed,
-  // as a desktop coalesces late timer messages; its next turn is one period after now.
+  // as a desktop coalesces late timer messages. Its next turn is one period after the
+  // turn it fired for, or after now when it was late by a period or more.
   void catchUpClock(std::uint64_t now);
   // When the earliest running timer is due, or nothing when none runs.
   std::optional<std::uint64_t> nextTimerDue() const;

@@ -123,8 +123,10 @@ void InteractiveFace::runUntil(const std::function<bool()>& done) {
       ++m_figures.presents;
       m_figures.pixelsSent += sent;
     }
+    const double passMs = msSince(woke);
+    m_figures.busyMs += passMs;
     if (input) {
-      const double ms = msSince(woke);
+      const double ms = passMs;
       ++m_figures.inputBatches;
       m_figures.inputToScreenSumMs += ms;
       m_figures.inputToScreenMaxMs = std::max(m_figures.inputToScreenMaxMs, ms);

@@ -40,6 +40,7 @@ class InteractiveFace : public UiServices {
     std::int64_t presents = 0;      // passes that sent pixels to the display
     std::int64_t pixelsSent = 0;
     std::int64_t inputBatches = 0;  // passes woken by mouse or key input
+    double busyMs = 0;              // time spent in passes, not waiting for the display
     // Input to updated window: from the first event of a pass to its pixels sent.
     double inputToScreenMaxMs = 0;
     double inputToScreenSumMs = 0;

@@ -53,10 +53,10 @@ struct BoxButton {
 std::vector<BoxButton> buttonsOf(UINT type) {
   switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL: return {{IDOK, L"OK"}, {IDCANCEL, L"Cancel"}};
-    case MB_ABORTRETRYIGNORE: return {{IDABORT, L"&Abort"}, {IDRETRY, L"&Retry"}, {IDIGNORE, L"&Ignore"}};
-    case MB_YESNOCANCEL: return {{IDYES, L"&Yes"}, {IDNO, L"&No"}, {IDCANCEL, L"Cancel"}};
-    case MB_YESNO: return {{IDYES, L"&Yes"}, {IDNO, L"&No"}};
-    case MB_RETRYCANCEL: return {{IDRETRY, L"&Retry"}, {IDCANCEL, L"Cancel"}};
+    case MB_ABORTRETRYIGNORE: return {{IDABORT, L"Abort"}, {IDRETRY, L"Retry"}, {IDIGNORE, L"Ignore"}};
+    case MB_YESNOCANCEL: return {{IDYES, L"Yes"}, {IDNO, L"No"}, {IDCANCEL, L"Cancel"}};
+    case MB_YESNO: return {{IDYES, L"Yes"}, {IDNO, L"No"}};
+    case MB_RETRYCANCEL: return {{IDRETRY, L"Retry"}, {IDCANCEL, L"Cancel"}};
     default: return {{IDOK, L"OK"}};
   }
 }
@@ -126,11 +126,9 @@ BOOL MessageBoxDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 BOOL MessageBoxDialog::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->message == WM_CHAR) {
-    const wchar_t typed = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(pMsg->wParam)));
+    const auto typed = std::towupper(static_cast<wint_t>(pMsg->wParam));
     for (const BoxButton& b : buttonsOf(m_type)) {
-      const CString caption = b.caption;
-      const int amp = caption.Find(L'&');
-      if (amp >= 0 && amp + 1 < caption.GetLength() && std::towupper(static_cast<wint_t>(caption.GetAt(amp + 1))) == static_cast<wint_t>(typed)) {
+      if (b.id != IDOK && b.id != IDCANCEL && std::towupper(static_cast<wint_t>(b.caption[0])) == typed) {
         EndDialog(b.id);
         return TRUE;
       }
@@ -157,7 +155,7 @@ FileDialogWindow::FileDialogWindow(const FileDialogRequest& request) : m_request
   items.push_back(item(ControlClass::ComboBox, kName, L"", 54, 26, 219, 120, WS_TABSTOP | CBS_DROPDOWN | WS_VSCROLL));
   items.push_back(item(ControlClass::Static, -1, request.open ? L"Files of type:" : L"Save as type:", 7, 46, 46, 8));
   items.push_back(item(ControlClass::ComboBox, kType, L"", 54, 44, 219, 80, WS_TABSTOP | CBS_DROPDOWNLIST | WS_VSCROLL));
-  items.push_back(button(IDOK, request.open ? L"&Open" : L"&Save", 169, 74, true));
+  items.push_back(button(IDOK, request.open ? L"Open" : L"Save", 169, 74, true));
   items.push_back(button(IDCANCEL, L"Cancel", 223, 74, false));
   InitModalIndirect(m_template, CWnd::FromHandle(request.owner));
 }
@@ -306,17 +304,17 @@ FontDialogWindow::FontDialogWindow(const FontDialogRequest& request) : m_request
   const bool effects = (request.flags & CF_EFFECTS) != 0;
   m_template = frameOf(L"Font", 250, 150);
   auto& items = m_template.items;
-  items.push_back(item(ControlClass::Static, -1, L"&Font:", 7, 7, 120, 8));
+  items.push_back(item(ControlClass::Static, -1, L"Font:", 7, 7, 120, 8));
   items.push_back(item(ControlClass::ComboBox, kFace, L"", 7, 17, 120, 150, WS_TABSTOP | CBS_DROPDOWN | WS_VSCROLL));
-  items.push_back(item(ControlClass::Static, -1, L"&Size:", 135, 7, 50, 8));
+  items.push_back(item(ControlClass::Static, -1, L"Size:", 135, 7, 50, 8));
   items.push_back(item(ControlClass::ComboBox, kSize, L"", 135, 17, 50, 150, WS_TABSTOP | CBS_DROPDOWN | WS_VSCROLL));
-  items.push_back(item(ControlClass::Button, kBold, L"&Bold", 193, 17, 50, 10, WS_TABSTOP | BS_AUTOCHECKBOX));
-  items.push_back(item(ControlClass::Button, kItalic, L"&Italic", 193, 30, 50, 10, WS_TABSTOP | BS_AUTOCHECKBOX));
+  items.push_back(item(ControlClass::Button, kBold, L"Bold", 193, 17, 50, 10, WS_TABSTOP | BS_AUTOCHECKBOX));
+  items.push_back(item(ControlClass::Button, kItalic, L"Italic", 193, 30, 50, 10, WS_TABSTOP | BS_AUTOCHECKBOX));
   if (effects) {
     items.push_back(item(ControlClass::Button, -1, L"Effects", 7, 38, 178, 40, BS_GROUPBOX));
-    items.push_back(item(ControlClass::Button, kStrikeOut, L"Stri&keout", 13, 49, 60, 10, WS_TABSTOP | BS_AUTOCHECKBOX));
-    items.push_back(item(ControlClass::Button, kUnderline, L"&Underline", 13, 62, 60, 10, WS_TABSTOP | BS_AUTOCHECKBOX));
-    items.push_back(item(ControlClass::Static, -1, L"&Colour:", 85, 50, 40, 8));
+    items.push_back(item(ControlClass::Button, kStrikeOut, L"Strikeout", 13, 49, 60, 10, WS_TABSTOP | BS_AUTOCHECKBOX));
+    items.push_back(item(ControlClass::Button, kUnderline, L"Underline", 13, 62, 60, 10, WS_TABSTOP | BS_AUTOCHECKBOX));
+    items.push_back(item(ControlClass::Static, -1, L"Colour:", 85, 50, 40, 8));
     items.push_back(item(ControlClass::ComboBox, kColour, L"", 85, 60, 94, 150, WS_TABSTOP | CBS_DROPDOWNLIST | WS_VSCROLL));
   }
   items.push_back(item(ControlClass::Static, -1, L"Sample", 7, 84, 60, 8));

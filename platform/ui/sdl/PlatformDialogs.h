@@ -23,7 +23,7 @@ class MessageBoxDialog : public CDialog {
 
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   void OnCancel() override;
-  // A button's underlined letter ("&Yes": Y) answers with that button.
+  // The first letter of Yes, No, Abort, Retry or Ignore answers with that button.
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
  private:
