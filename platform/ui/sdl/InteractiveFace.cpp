@@ -126,10 +126,9 @@ void InteractiveFace::runUntil(const std::function<bool()>& done) {
     const double passMs = msSince(woke);
     m_figures.busyMs += passMs;
     if (input) {
-      const double ms = passMs;
       ++m_figures.inputBatches;
-      m_figures.inputToScreenSumMs += ms;
-      m_figures.inputToScreenMaxMs = std::max(m_figures.inputToScreenMaxMs, ms);
+      m_figures.inputToScreenSumMs += passMs;
+      m_figures.inputToScreenMaxMs = std::max(m_figures.inputToScreenMaxMs, passMs);
     }
     if (done()) return;
     input = waitAndHandle();
