@@ -51,15 +51,6 @@ TEST(DemoAsRecording, JoinsEpochsInSiUnitsWithOneTriggerPerEpoch) {
   EXPECT_EQ(trig[4600], 1.0f);
 }
 
-TEST(DemoAsRecording, LeavesTheStimulusChannelOutWhenAsked) {
-  DemoAsRecordingOptions options;
-  options.demo.epochs = 1;
-  options.stimulusChannel = false;
-  const Recording rec = demoAsRecording(options);
-  for (const RecordingChannel& ch : rec.channels) EXPECT_NE(ch.type, ChannelType::Stim);
-  EXPECT_EQ(rec.events.size(), 1u);
-}
-
 std::string errorOf(const std::string& path) {
   try {
     readRecording(path);

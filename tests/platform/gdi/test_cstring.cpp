@@ -15,13 +15,6 @@ TEST(FormatText, FrameworkConversionsMapToTheCLibrary) {
   EXPECT_EQ(formatText(L"%-6s|%5.1f|%%|%03d", L"ab", 2.25, 7), L"ab    |  2.2|%|007");
 }
 
-TEST(FormatText, NumberFormatsOfTheLabels) {
-  EXPECT_EQ(formatText(L"%0.3f->%0.3f ms (sum/points =  %0.3f/%d)", 500.0, 2500.0, -0.0004, 3),
-            L"500.000->2500.000 ms (sum/points =  -0.000/3)");
-  EXPECT_EQ(formatText(L"%.3f", 1.0005), L"1.000");  // binary 1.0005 lies below the half
-  EXPECT_EQ(formatText(L"%0.3f - %.3f kHz", 1.2, 1.5), L"1.200 - 1.500 kHz");
-}
-
 TEST(FormatText, LongOutputGrowsTheBuffer) {
   const std::wstring wide(5000, L'q');
   EXPECT_EQ(formatText(L"<%s>", wide.c_str()), L"<" + wide + L">");
