@@ -12,7 +12,7 @@ RecordingChannel sensorChannel(const DemoChannel& source) {
   ch.name = source.name;
   const bool meg = source.kind == SensorKind::MegAxial;
   ch.type = meg ? ChannelType::MegMag : ChannelType::Eeg;
-  ch.unit.assign(1, meg ? 'T' : 'V');  // one letter; a const char* here trips a false -Wrestrict at -O3
+  ch.unit = meg ? "T" : "V";
   ch.hasPosition = true;
   ch.position = source.position;
   ch.orientation = source.orientation;
