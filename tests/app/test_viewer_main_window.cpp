@@ -10,6 +10,7 @@
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/UserInput.h"
 #include "tests/support/DatasetBuilder.h"
+#include "tests/support/FileTesting.h"
 #include "windows/single/CDlgSpctm1C.h"
 
 using spctmview::ViewerMainWindow;
@@ -29,10 +30,7 @@ class ViewerMainWindowTest : public ::testing::Test {
                .build();
     ASSERT_TRUE(main.open());
     main.setDataset(*data);
-    folder = std::filesystem::temp_directory_path() / ("spctm-viewer-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(folder);
   }
-  void TearDown() override { std::filesystem::remove_all(folder); }
 
   int buttonOf(const std::string& name) {
     const auto& w = spctmview::snapshotWindows();
@@ -43,7 +41,7 @@ class ViewerMainWindowTest : public ::testing::Test {
   CWinApp app;
   std::unique_ptr<CArrayMEDataSetqv> data;
   ViewerMainWindow main;
-  std::filesystem::path folder;
+  filetesting::ScratchFolder folder;  // a fresh folder per test: the tests run in parallel processes
 };
 
 TEST_F(ViewerMainWindowTest, ControlsWaitForTheDatasetAndButtonsOpenWindows) {
@@ -63,7 +61,7 @@ TEST_F(ViewerMainWindowTest, ControlsWaitForTheDatasetAndButtonsOpenWindows) {
 
 TEST_F(ViewerMainWindowTest, SaveAsPngWritesTheChosenWindowWhereTheDialogSays) {
   ASSERT_TRUE(app.input().clickControl(main, buttonOf("single-act")));
-  const std::string path = (folder / "single.png").string();
+  const std::string path = folder / "single.png";
   app.scripted()->queueFilePath(CString(path.c_str()));
   ASSERT_TRUE(app.input().clickControl(main, ViewerMainWindow::kSavePng));
   ASSERT_TRUE(std::filesystem::exists(path));
@@ -72,7 +70,7 @@ TEST_F(ViewerMainWindowTest, SaveAsPngWritesTheChosenWindowWhereTheDialogSays) {
 }
 
 TEST_F(ViewerMainWindowTest, SavedDrawSettingsComeBackWhenLoaded) {
-  const std::string path = (folder / "draw.settings").string();
+  const std::string path = folder / "draw.settings";
   CMEGSpctmDrawqv& engine = main.face().m_draw;
   engine.m_dColorMax = 7.5;
   app.scripted()->queueFilePath(CString(path.c_str()));
