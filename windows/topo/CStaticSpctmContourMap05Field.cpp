@@ -179,8 +179,11 @@ int CStaticSpctmContourMap05Field::drawFieldClip(CDC* pDC, int left, int top, in
 
 int CStaticSpctmContourMap05Field::drawHeadShape(CDC* pDC) {
   if (!m_bShowHeadShape) return 1;
+  // The extent of the field as drawn: in the radiology layout the field is mirrored, and
+  // its grid reaches one step further on its low side than on its high side, so the
+  // unmirrored extent would sit a grid step beside it.
   const int half = static_cast<int>(m_nFrameMargin / 2);
-  const CRect head = fieldRect(half, half, false);
+  const CRect head = fieldRect(half, half, isRadiology());
   if (m_grid.snsrCount < 1 || head.IsRectEmpty()) return 0;
   const int r = std::max(2, (m_grid.gridWidth + m_grid.gridHeight) / 16);
   const int midX = (head.left + head.right - 1) / 2, midY = (head.top + head.bottom - 1) / 2;

@@ -51,7 +51,8 @@ class CStaticSpctmContourMap05Field : public CStaticSpctmContourMap04Grid {
   int drawFieldClip(CDC* pDC, int left, int top, int width, int height, BOOL mirrored);
 
   // With m_bShowHeadShape: in m_crFore, the ellipse inscribed in fieldRect (the field
-  // clip's ellipse; origin offset half the frame margin, not mirrored), a half-circle nose
+  // clip's ellipse; origin offset half the frame margin, mirrored with the field in the
+  // radiology layout, the outline's shape itself being symmetric), a half-circle nose
   // of radius max(2, (gridWidth + gridHeight) / 16) at the middle of its front side (the
   // top under m_bNoseUp, else the bottom) and an ear at the middle of either side. 1 when
   // drawn or not asked for, 0 without a grid.

@@ -138,6 +138,26 @@ TEST_F(FieldLineWindowTest, ViewMenuCommandsChangeTheCanvasAndTheFrameSizeOnlyWh
   EXPECT_EQ(script().modalDialogsRun, 2);
   app.pumpUntilIdle();
   writeWindowPng(dlg, outputPath("topo-fieldline-head-black-lines.png"));
+
+  // The outline rings the rebuilt field, mirrored as the field is: on a row between the
+  // first two sensor rows, the outermost lit pixel on either side is the outline's, and
+  // the field's outermost pixel lies just inside it.
+  ASSERT_NE(dlg.m_bRadiology, 0);
+  const int y = (sensorOnCanvas(dlg, 0).y + sensorOnCanvas(dlg, 3).y) / 2;
+  const auto pixel = [&map, y](int x) { return map.m_pOffscreenDC->GetPixel(x, y); };
+  const auto isField = [&](int x) { return pixel(x) != map.m_crBack && pixel(x) != map.m_crFore; };
+  const int width = static_cast<int>(map.m_nCanvasWidth);
+  int outlineLeft = 0, outlineRight = width - 1;
+  while (outlineLeft < width && pixel(outlineLeft) == map.m_crBack) ++outlineLeft;
+  while (outlineRight >= 0 && pixel(outlineRight) == map.m_crBack) --outlineRight;
+  ASSERT_LT(outlineLeft, outlineRight);
+  EXPECT_EQ(pixel(outlineLeft), map.m_crFore);
+  EXPECT_EQ(pixel(outlineRight), map.m_crFore);
+  int fieldLeft = outlineLeft, fieldRight = outlineRight;
+  while (fieldLeft < outlineRight && !isField(fieldLeft)) ++fieldLeft;
+  while (fieldRight > outlineLeft && !isField(fieldRight)) --fieldRight;
+  EXPECT_LE(fieldLeft - outlineLeft, 2) << "outline from " << outlineLeft << ", field from " << fieldLeft;
+  EXPECT_LE(outlineRight - fieldRight, 2) << "outline to " << outlineRight << ", field to " << fieldRight;
 }
 
 }  // namespace
