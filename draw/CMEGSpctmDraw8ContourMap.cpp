@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "draw/SpctmColorRules.h"
+#include "host/render/DcPixelBlock.h"
 
 int CMEGSpctmDraw8ContourMap::drawSpctmContourmapx(CDC* pDC, int x0, int y0, int x1, int y1,
                                                    CSpctmChnlqv* pSpctmChnl, int nSpctmClass, int nDataKind) {
@@ -38,15 +39,23 @@ int CMEGSpctmDraw8ContourMap::drawSpctmPatchBins(CDC* pDC, int x0, int y0, int x
   const std::int64_t ts = std::max(m_nWinTimeBegin, kFarBelow);
   const std::int64_t fs = std::max(m_nWinFreqBegin, kFarBelow);
   pDC->MoveTo(x0, y0);
-  for (std::int64_t t = std::max<std::int64_t>(ts, 0); t < T; ++t) {
-    const std::int64_t px = x0 + (t - ts);
-    if (px > x1) break;
-    const double* column = values + t * F;
-    for (std::int64_t f = std::max<std::int64_t>(fs, 0); f < F; ++f) {
-      const std::int64_t py = y0 - (f - fs);
-      if (py < y1) break;
-      pDC->SetPixel(static_cast<int>(px), static_cast<int>(py), colour(column[f]));
-    }
+  // Bin (t, f) lands at x0 + (t − ts), y0 − (f − fs), from the first bin on the grid to
+  // the last within x1 and y1 (both inclusive). The bins' block is cut to the clip once,
+  // then each time point's column is written upwards by pointer.
+  const std::int64_t tFirst = std::max<std::int64_t>(ts, 0), tLast = std::min(T - 1, ts + (std::int64_t{x1} - x0));
+  const std::int64_t fFirst = std::max<std::int64_t>(fs, 0), fLast = std::min(F - 1, fs + (std::int64_t{y0} - y1));
+  if (tFirst > tLast || fFirst > fLast) return 1;
+  const std::int64_t left = x0 + (tFirst - ts), bottom = y0 - (fFirst - fs);
+  hostrender::DcPixelBlock block;
+  if (!hostrender::visibleBlock(pDC, left, bottom - (fLast - fFirst), tLast - tFirst + 1, fLast - fFirst + 1, block))
+    return 1;
+  const std::int64_t tBegin = tFirst + (block.visible.left - left), tEnd = tFirst + (block.visible.right - 1 - left);
+  const std::int64_t fBegin = fFirst + (bottom - (block.visible.bottom - 1)), fEnd = fFirst + (bottom - block.visible.top);
+  std::uint32_t* const lowest = block.row(block.visible.bottom - 1);
+  for (std::int64_t t = tBegin; t <= tEnd; ++t) {
+    const double* bins = values + t * F;
+    std::uint32_t* pixel = lowest + (t - tBegin);
+    for (std::int64_t f = fBegin; f <= fEnd; ++f, pixel -= block.stride) *pixel = PixelSurface::pixelOf(colour(bins[f]));
   }
   return 1;
 }

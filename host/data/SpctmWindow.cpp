@@ -58,11 +58,45 @@ double SpctmStats::rms() const {
 SpctmStats windowStats(const double* data, std::int64_t F, const SpctmWindow& clipped) {
   SpctmStats s;
   if (data == nullptr || clipped.isEmpty()) return s;
+  // The first value starts every statistic, as add() does for it; the rest run in local
+  // accumulators, each sum in the order add() would take.
+  const double first = data[clipped.timeBegin * F + clipped.freqBegin];
+  double lo = first, hi = first, absLo = std::fabs(first), absHi = absLo;
+  double sum = 0.0, absSum = 0.0, squares = 0.0;
+  const std::int64_t width = clipped.freqPoints();
   for (std::int64_t t = clipped.timeBegin; t <= clipped.timeEnd; ++t) {
-    const double* row = data + t * F;
-    for (std::int64_t f = clipped.freqBegin; f <= clipped.freqEnd; ++f) s.add(row[f]);
+    const double* row = data + t * F + clipped.freqBegin;
+    for (std::int64_t f = 0; f < width; ++f) {
+      const double v = row[f], a = std::fabs(v);
+      lo = std::min(lo, v);
+      hi = std::max(hi, v);
+      absLo = std::min(absLo, a);
+      absHi = std::max(absHi, a);
+      sum += v;
+      absSum += a;
+      squares += v * v;
+    }
   }
+  s.count = clipped.points();
+  s.sum = sum;
+  s.absSum = absSum;
+  s.sumSquares = squares;
+  s.min = lo;
+  s.max = hi;
+  s.absMin = absLo;
+  s.absMax = absHi;
   return s;
+}
+
+double windowMean(const double* data, std::int64_t F, const SpctmWindow& clipped) {
+  if (data == nullptr || clipped.isEmpty()) return 0.0;
+  double sum = 0.0;
+  const std::int64_t width = clipped.freqPoints();
+  for (std::int64_t t = clipped.timeBegin; t <= clipped.timeEnd; ++t) {
+    const double* row = data + t * F + clipped.freqBegin;
+    for (std::int64_t f = 0; f < width; ++f) sum += row[f];
+  }
+  return sum / static_cast<double>(clipped.points());
 }
 
 double freqStat(const double* data, std::int64_t F, const SpctmWindow& clipped, std::int64_t f, int mode) {

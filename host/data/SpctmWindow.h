@@ -46,8 +46,13 @@ struct SpctmStats {
   double rms() const;
 };
 
-// Statistics of data over a window already clipped to the array's grid (F columns).
+// Statistics of data over a window already clipped to the array's grid (F columns), in
+// one pass row by row; equal to add() of every value in time-major order, to the bit.
 SpctmStats windowStats(const double* data, std::int64_t F, const SpctmWindow& clipped);
+
+// The mean of windowStats (0 for an empty window or no data), from the sum alone: the
+// values are added in the same order, so it equals windowStats(...).mean() to the bit.
+double windowMean(const double* data, std::int64_t F, const SpctmWindow& clipped);
 
 // Per-frequency statistics over the time points of a clipped window, one code per mode:
 // 1 largest magnitude, 2 mean magnitude, 3 root mean square. Other modes give 0.
