@@ -45,12 +45,18 @@ bool scaleBilinear(const PixelSource& source, int dstWidth, int dstHeight, const
     return source.pixels + stored * source.stride;
   };
 
-  // Separable: each destination row first blends its two source rows, channel by channel,
-  // over every source column (weights of the row), then each pixel blends two of those
-  // (weights of the column). The sum is the same four products as blending all four
-  // corners at once, without rounding in between, so the result is exact to the bit.
-  work.blended.resize(3 * static_cast<std::size_t>(source.width));
-  std::uint32_t* const blended = work.blended.data();
+  // Separable: each destination row first blends its two source rows over every source
+  // column (weights of the row), then each pixel blends two of those (weights of the
+  // column). The sum is the same four products as blending all four corners at once,
+  // without rounding in between, so the result is exact to the bit. Blue and red share
+  // one 64-bit word, 32 bits each: a channel's sum is at most 255 · 2^(2·weightBits) plus
+  // the rounding half, below 2^32, so neither field carries into the other.
+  work.blueRed.resize(static_cast<std::size_t>(source.width));
+  work.green.resize(static_cast<std::size_t>(source.width));
+  std::uint64_t* const blueRed = work.blueRed.data();
+  std::uint32_t* const green = work.green.data();
+  const std::uint64_t halfBoth = (std::uint64_t{half} << 32) | half;
+  const auto spread = [](std::uint32_t p) { return (p & 0xFFu) | (std::uint64_t{p & 0xFF0000u} << 16); };
   std::uint32_t* outRow = out;
   for (const ScaleTap& row : work.rows) {
     const std::uint32_t* upper = storedRow(row.first);
@@ -58,18 +64,16 @@ bool scaleBilinear(const PixelSource& source, int dstWidth, int dstHeight, const
     const std::uint32_t wy = row.weight, vy = unit - wy;
     for (int x = 0; x < source.width; ++x) {
       const std::uint32_t a = upper[x], c = lower[x];
-      std::uint32_t* b = blended + 3 * x;
-      b[0] = (a & 0xFF) * vy + (c & 0xFF) * wy;
-      b[1] = ((a >> 8) & 0xFF) * vy + ((c >> 8) & 0xFF) * wy;
-      b[2] = ((a >> 16) & 0xFF) * vy + ((c >> 16) & 0xFF) * wy;
+      blueRed[x] = spread(a) * vy + spread(c) * wy;
+      green[x] = ((a >> 8) & 0xFF) * vy + ((c >> 8) & 0xFF) * wy;
     }
     std::uint32_t* dst = outRow;
     for (const ScaleTap& col : work.columns) {
-      const std::uint32_t* p = blended + 3 * col.first;
-      const std::uint32_t* q = blended + 3 * col.second;
       const std::uint32_t wx = col.weight, vx = unit - wx;
-      *dst++ = ((p[0] * vx + q[0] * wx + half) >> shift) | (((p[1] * vx + q[1] * wx + half) >> shift) << 8) |
-               (((p[2] * vx + q[2] * wx + half) >> shift) << 16);
+      const std::uint64_t br = blueRed[col.first] * vx + blueRed[col.second] * wx + halfBoth;
+      const std::uint32_t g = (green[col.first] * vx + green[col.second] * wx + half) >> shift;
+      *dst++ = static_cast<std::uint32_t>((br >> shift) & 0xFF) | (g << 8) |
+               (static_cast<std::uint32_t>((br >> (32 + shift)) & 0xFF) << 16);
     }
     outRow += outStride;
   }

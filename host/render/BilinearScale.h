@@ -41,7 +41,9 @@ struct ScaleTap {
 struct ScaleWorkspace {
   std::vector<ScaleTap> columns;
   std::vector<ScaleTap> rows;
-  std::vector<std::uint32_t> blended;  // one source row's channels blended vertically
+  // One source row's channels blended vertically: blue and red in one word, green apart.
+  std::vector<std::uint64_t> blueRed;
+  std::vector<std::uint32_t> green;
 };
 
 // Scales `source` to dstWidth × dstHeight and writes the pixels of `part` (given in the

@@ -1,5 +1,7 @@
 #include "host/render/CDrawClipsqv.h"
 
+#include <algorithm>
+
 #include "host/render/DcPixelBlock.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CPen.h"
@@ -46,15 +48,18 @@ int CDrawClipsqv::transparentClip(int x0, int y0, int x1, int y1, CDC* dc) {
                                 onStencil.Height(), block)) {
     return 1;
   }
-  // Copy the frame only: per row, the pixels left and right of the ellipse's span.
+  // Copy the frame only: per row, the runs left and right of the ellipse's span.
   const raster::EllipseRows ellipse(rect.left, rect.top, rect.right, rect.bottom);
   const CRect& v = block.visible;
   for (LONG y = v.top; y < v.bottom; ++y) {
     const raster::Span inside = ellipse.row(y);
     const std::uint32_t* src = stencil->row(y);
-    std::uint32_t* dst = block.row(y);
-    for (LONG x = v.left; x < v.right; ++x)
-      if (inside.empty() || x < inside.first || x > inside.last) dst[x - v.left] = src[x];
+    std::uint32_t* dst = block.row(y) - v.left;
+    const std::int64_t right = v.right;
+    const std::int64_t leftEnd = inside.empty() ? right : std::clamp<std::int64_t>(inside.first, v.left, right);
+    const std::int64_t rightBegin = inside.empty() ? right : std::clamp<std::int64_t>(inside.last + 1, leftEnd, right);
+    std::copy(src + v.left, src + leftEnd, dst + v.left);
+    std::copy(src + rightBegin, src + v.right, dst + rightBegin);
   }
   return 1;
 }

@@ -72,3 +72,47 @@ TEST(BilinearScale, ConstantsStayExactRampsStayWithinOneLevelAndNothingOutsideIs
     }
   }
 }
+
+// Every byte equals the four-corner blend of the contract, rounded once, whatever the
+// weight bits: noisy pixels in all three channels, up and down, in parts of the image.
+TEST(BilinearScale, EveryByteIsTheFourCornerBlendRoundedOnce) {
+  std::uint32_t seed = 12345;
+  const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  for (int bits : {1, 7, kMaxWeightBits}) {
+    for (const auto& [sw, sh, dw, dh] : {std::array{9, 6, 53, 41}, std::array{31, 17, 12, 40}}) {
+      SCOPED_TRACE(testing::Message() << sw << "x" << sh << " -> " << dw << "x" << dh << " bits " << bits);
+      GuardedSource src(sw, sh, true);
+      for (int y = 0; y < sh; ++y)
+        for (int x = 0; x < sw; ++x) src.at(x, y) = next();
+      const CRect part(3, 2, dw - 1, dh - 4);
+      std::vector<std::uint32_t> out(static_cast<std::size_t>(part.Width() * part.Height()));
+      ASSERT_TRUE(scaleBilinear(src.source, dw, dh, part, out.data(), part.Width(), bits));
+      const double unit = std::ldexp(1.0, bits);
+      const auto tap = [unit](int d, int n, int dn, int& first, int& second) {
+        const double s = sampled(d, n, dn);
+        first = static_cast<int>(s);
+        auto w = static_cast<std::uint32_t>(std::lround((s - first) * unit));
+        if (w == static_cast<std::uint32_t>(unit)) ++first, w = 0;
+        second = std::min(first + 1, n - 1);
+        return w;
+      };
+      for (int y = part.top; y < part.bottom; ++y) {
+        for (int x = part.left; x < part.right; ++x) {
+          int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+          const std::uint32_t wx = tap(x, sw, dw, x0, x1), wy = tap(y, sh, dh, y0, y1);
+          const std::uint32_t u = static_cast<std::uint32_t>(unit);
+          const std::uint32_t got = out[static_cast<std::size_t>((y - part.top) * part.Width() + (x - part.left))];
+          for (int byte = 0; byte < 3; ++byte) {
+            const std::uint64_t sum = std::uint64_t{static_cast<std::uint32_t>(byteOf(src.at(x0, y0), byte))} * (u - wx) * (u - wy) +
+                                      std::uint64_t{static_cast<std::uint32_t>(byteOf(src.at(x1, y0), byte))} * wx * (u - wy) +
+                                      std::uint64_t{static_cast<std::uint32_t>(byteOf(src.at(x0, y1), byte))} * (u - wx) * wy +
+                                      std::uint64_t{static_cast<std::uint32_t>(byteOf(src.at(x1, y1), byte))} * wx * wy;
+            const auto want = static_cast<int>((sum + (std::uint64_t{1} << (2 * bits - 1))) >> (2 * bits));
+            ASSERT_EQ(byteOf(got, byte), want) << x << "," << y << " byte " << byte;
+          }
+          ASSERT_EQ(byteOf(got, 3), 0);
+        }
+      }
+    }
+  }
+}
