@@ -45,35 +45,51 @@ bool scaleBilinear(const PixelSource& source, int dstWidth, int dstHeight, const
     return source.pixels + stored * source.stride;
   };
 
-  // Separable: each destination row first blends its two source rows over every source
-  // column (weights of the row), then each pixel blends two of those (weights of the
-  // column). The sum is the same four products as blending all four corners at once,
-  // without rounding in between, so the result is exact to the bit. Blue and red share
-  // one 64-bit word, 32 bits each: a channel's sum is at most 255 · 2^(2·weightBits) plus
-  // the rounding half, below 2^32, so neither field carries into the other.
-  work.blueRed.resize(static_cast<std::size_t>(source.width));
-  work.green.resize(static_cast<std::size_t>(source.width));
-  std::uint64_t* const blueRed = work.blueRed.data();
-  std::uint32_t* const green = work.green.data();
-  const std::uint64_t halfBoth = (std::uint64_t{half} << 32) | half;
+  // Separable: a source row is first blended across, pixel pair by pixel pair with the
+  // weights of the part's columns, then each destination row blends two such rows with
+  // its row weight. The sum is the same four products as blending all four corners at
+  // once, without rounding in between, so the result is exact to the bit. A blended row
+  // is kept while the destination rows still use it (two slots, rows run downwards).
+  // Blue and red share one 64-bit word, 32 bits each: a channel's sum is at most
+  // 255 · 2^(2·weightBits) plus the rounding half, below 2^32, so neither field carries
+  // into the other.
+  const auto width = static_cast<std::size_t>(part.Width());
+  for (ScaleWorkspace::Row& slot : work.across) {
+    slot.sourceRow = -1;
+    slot.blueRed.resize(width);
+    slot.green.resize(width);
+  }
   const auto spread = [](std::uint32_t p) { return (p & 0xFFu) | (std::uint64_t{p & 0xFF0000u} << 16); };
+  const auto blendAcross = [&](int imageRow, int keep) -> const ScaleWorkspace::Row& {
+    for (const ScaleWorkspace::Row& slot : work.across)
+      if (slot.sourceRow == imageRow) return slot;
+    ScaleWorkspace::Row& slot = work.across[work.across[0].sourceRow == keep ? 1 : 0];
+    slot.sourceRow = imageRow;
+    const std::uint32_t* pixels = storedRow(imageRow);
+    for (std::size_t x = 0; x < width; ++x) {
+      const ScaleTap& col = work.columns[x];
+      const std::uint32_t a = pixels[col.first], c = pixels[col.second];
+      const std::uint32_t wx = col.weight, vx = unit - wx;
+      slot.blueRed[x] = spread(a) * vx + spread(c) * wx;
+      slot.green[x] = ((a >> 8) & 0xFF) * vx + ((c >> 8) & 0xFF) * wx;
+    }
+    return slot;
+  };
+  const std::uint64_t halfBoth = (std::uint64_t{half} << 32) | half;
   std::uint32_t* outRow = out;
   for (const ScaleTap& row : work.rows) {
-    const std::uint32_t* upper = storedRow(row.first);
-    const std::uint32_t* lower = storedRow(row.second);
+    const ScaleWorkspace::Row& upper = blendAcross(row.first, row.second);
+    const ScaleWorkspace::Row& lower = blendAcross(row.second, row.first);
     const std::uint32_t wy = row.weight, vy = unit - wy;
-    for (int x = 0; x < source.width; ++x) {
-      const std::uint32_t a = upper[x], c = lower[x];
-      blueRed[x] = spread(a) * vy + spread(c) * wy;
-      green[x] = ((a >> 8) & 0xFF) * vy + ((c >> 8) & 0xFF) * wy;
-    }
-    std::uint32_t* dst = outRow;
-    for (const ScaleTap& col : work.columns) {
-      const std::uint32_t wx = col.weight, vx = unit - wx;
-      const std::uint64_t br = blueRed[col.first] * vx + blueRed[col.second] * wx + halfBoth;
-      const std::uint32_t g = (green[col.first] * vx + green[col.second] * wx + half) >> shift;
-      *dst++ = static_cast<std::uint32_t>((br >> shift) & 0xFF) | (g << 8) |
-               (static_cast<std::uint32_t>((br >> (32 + shift)) & 0xFF) << 16);
+    const std::uint64_t* upperBR = upper.blueRed.data();
+    const std::uint64_t* lowerBR = lower.blueRed.data();
+    const std::uint32_t* upperG = upper.green.data();
+    const std::uint32_t* lowerG = lower.green.data();
+    for (std::size_t x = 0; x < width; ++x) {
+      const std::uint64_t br = upperBR[x] * vy + lowerBR[x] * wy + halfBoth;
+      const std::uint32_t g = (upperG[x] * vy + lowerG[x] * wy + half) >> shift;
+      outRow[x] = static_cast<std::uint32_t>((br >> shift) & 0xFF) | (g << 8) |
+                  (static_cast<std::uint32_t>((br >> (32 + shift)) & 0xFF) << 16);
     }
     outRow += outStride;
   }

@@ -41,9 +41,14 @@ struct ScaleTap {
 struct ScaleWorkspace {
   std::vector<ScaleTap> columns;
   std::vector<ScaleTap> rows;
-  // One source row's channels blended vertically: blue and red in one word, green apart.
-  std::vector<std::uint64_t> blueRed;
-  std::vector<std::uint32_t> green;
+  // Two source rows blended across to the part's columns, each tagged with its image row
+  // (−1 for none): blue and red in one word, green apart.
+  struct Row {
+    int sourceRow = -1;
+    std::vector<std::uint64_t> blueRed;
+    std::vector<std::uint32_t> green;
+  };
+  Row across[2];
 };
 
 // Scales `source` to dstWidth × dstHeight and writes the pixels of `part` (given in the
