@@ -33,11 +33,12 @@ int CMEGSpctmDraw8ContourMap::drawSpctmPatchBins(CDC* pDC, int x0, int y0, int x
   std::int64_t T = 0, F = 0;
   const double* values = pSpctmChnl->getSpctmDataPtr(nDataKind, &T, &F);
   if (!values) return 0;
-  // A begin point further below 0 than any patch is wide puts every bin past the limits
-  // anyway; holding it there keeps t − ts and f − fs from overflowing.
-  constexpr std::int64_t kFarBelow = -(std::int64_t{1} << 40);
-  const std::int64_t ts = std::max(m_nWinTimeBegin, kFarBelow);
-  const std::int64_t fs = std::max(m_nWinFreqBegin, kFarBelow);
+  // A begin point further from 0 than any patch is wide or any grid is long puts every bin
+  // past the limits anyway; holding it there keeps t − ts, f − fs and the last bins' sums
+  // from overflowing.
+  constexpr std::int64_t kFar = std::int64_t{1} << 40;
+  const std::int64_t ts = std::clamp(m_nWinTimeBegin, -kFar, kFar);
+  const std::int64_t fs = std::clamp(m_nWinFreqBegin, -kFar, kFar);
   pDC->MoveTo(x0, y0);
   // Bin (t, f) lands at x0 + (t − ts), y0 − (f − fs), from the first bin on the grid to
   // the last within x1 and y1 (both inclusive). The bins' block is cut to the clip once,
